@@ -1,0 +1,25 @@
+#pragma once
+// Letter case and small text helpers. Texts are UTF-8; case conversion is Unicode-aware.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+// First character upper case, the rest lower case.
+std::string ToTitle(std::string_view text);
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+// Blanks (and, with tabs, tab characters) removed at both ends.
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimBlanksAndTabs(std::string_view text);
+
+// Replaces every occurrence of `token`, compared without regard to case, by `value`.
+std::string ReplaceIgnoreCase(std::string_view text, std::string_view token, std::string_view value);
+
+std::vector<std::string> Split(std::string_view text, char separator);
+
+// ISO-8859-1 bytes as UTF-8.
+std::string Latin1ToUtf8(std::string_view bytes);
