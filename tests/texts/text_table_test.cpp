@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,6 +21,38 @@ TEST(TextTable, HoldsEveryGroupInDataOrderWithItsEntries) {
         {"About", 4}, {"Custom-Converter", 4},       {"Uninstall", 3},
     };
     for (const auto& [group, count] : counts) EXPECT_EQ(table.EntryCount(group), count) << group;
+}
+
+std::string Unescaped(const std::string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'r' || text[i + 1] == 'n')) {
+            out += text[++i] == 'r' ? '\r' : '\n';
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+TEST(TextTable, FindsEveryEntryOfTheDataFile) {
+    std::ifstream file(RAVELIN_SOURCE_DIR "/data/texts.txt");
+    ASSERT_TRUE(file);
+    std::string line, group;
+    int entries = 0;
+    while (std::getline(file, line)) {
+        const auto tab = line.find('\t');
+        ASSERT_NE(tab, std::string::npos) << line;
+        const std::string key = line.substr(0, tab), text = line.substr(tab + 1);
+        if (key == "_END_") break;
+        if (key == "_GROUP_") {
+            group = text;
+            continue;
+        }
+        EXPECT_EQ(Text(group, key), Unescaped(text)) << group << "/" << key;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 27 + 10 + 41 + 18 + 223 + 4 + 4 + 3);
 }
 
 struct LookupCase {
