@@ -1,14 +1,87 @@
 #include "engine/pcx/pcx_loader.h"
 
-// Interim: FreeImage's own loader until our header check and reader are in place.
+#include "engine/pcx/pcx_decoder.h"
+#include "engine/pcx/pcx_header.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Reads exactly `size` bytes at `offset`; false on an error or an early end.
+bool ReadAt(int fd, unsigned char* out, std::size_t size, std::uint64_t offset) {
+    while (size > 0) {
+        const ssize_t got = ::pread(fd, out, size, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        out += got;
+        size -= static_cast<std::size_t>(got);
+        offset += static_cast<std::uint64_t>(got);
+    }
+    return true;
+}
+
+}  // namespace
+
 Bitmap LoadPcx(const std::string& path) {
-    return Bitmap(FreeImage_Load(FIF_PCX, path.c_str(), 0));
+    // O_NONBLOCK keeps a FIFO from blocking the open; only regular files are read.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (file.get() < 0) return {};
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return {};
+    const std::uint64_t fileSize = static_cast<std::uint64_t>(status.st_size);
+
+    std::array<unsigned char, kPcxHeaderSize> headerBytes{};
+    if (fileSize < kPcxHeaderSize || !ReadAt(file.get(), headerBytes.data(), headerBytes.size(), 0)) return {};
+    const std::optional<PcxHeader> header = ReadPcxHeader(headerBytes.data(), headerBytes.size());
+    if (!header || !FileCanHoldPicture(*header, fileSize)) return {};
+
+    // Only as much of the file as the picture's stream can take is read; what lies beyond is never used,
+    // except the trailing palette of an 8-bit picture.
+    const std::uint64_t useful = std::min(fileSize - kPcxHeaderSize, MaxEncodedBytes(*header));
+    std::vector<unsigned char> stream(static_cast<std::size_t>(useful));
+    if (!ReadAt(file.get(), stream.data(), stream.size(), kPcxHeaderSize)) return {};
+
+    std::array<unsigned char, kPcxPaletteTrailerSize> trailerBytes{};
+    PcxTrailer trailer;
+    if (header->layout == PcxLayout::Indexed8 && fileSize >= kPcxHeaderSize + kPcxPaletteTrailerSize) {
+        trailer.offset = fileSize - kPcxPaletteTrailerSize;
+        if (ReadAt(file.get(), trailerBytes.data(), trailerBytes.size(), trailer.offset)) {
+            trailer.bytes = trailerBytes.data();
+        }
+    }
+    return DecodePcx(*header, stream.data(), stream.size(), trailer);
 }
 
 Bitmap LoadPcxFromMemory(const unsigned char* data, std::size_t size) {
-    FIMEMORY* memory = FreeImage_OpenMemory(const_cast<BYTE*>(data), static_cast<DWORD>(size));
-    if (!memory) return {};
-    Bitmap bitmap(FreeImage_LoadFromMemory(FIF_PCX, memory, 0));
-    FreeImage_CloseMemory(memory);
-    return bitmap;
+    const std::optional<PcxHeader> header = ReadPcxHeader(data, size);
+    if (!header || !FileCanHoldPicture(*header, size)) return {};
+    PcxTrailer trailer;
+    if (size >= kPcxHeaderSize + kPcxPaletteTrailerSize) {
+        trailer.offset = size - kPcxPaletteTrailerSize;
+        trailer.bytes = data + trailer.offset;
+    }
+    const std::uint64_t useful = std::min<std::uint64_t>(size - kPcxHeaderSize, MaxEncodedBytes(*header));
+    return DecodePcx(*header, data + kPcxHeaderSize, static_cast<std::size_t>(useful), trailer);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Loads a PCX file into the bitmap the pipeline works on. Returns an empty Bitmap for anything that is
-// not a sound PCX file.
+// not a sound PCX file: the header is checked and the whole pixel stream scanned before the bitmap is
+// allocated, so a damaged or hostile file fails quickly and never makes a large allocation. Only regular
+// files are read, and no more of them than the picture can use.
 
 #include "engine/bitmap.h"
 
