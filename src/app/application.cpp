@@ -1,0 +1,37 @@
+#include "app/application.h"
+
+#include "cli/arguments.h"
+#include "cli/console_main.h"
+#include "engine/job.h"
+#include "platform/instance_lock.h"
+#include "platform/paths.h"
+#include "settings/settings.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int RunApplication(int argc, char** argv) {
+    // The process-wide records: one settings record and one conversion job for the whole run.
+    static Settings settings;
+    static ConversionJob job;
+
+    // While one instance runs, every further start ends at once, silently.
+    const InstanceLock lock(TitleString(kProductTitle, VersionNumber));
+    if (!lock.held()) return 0;
+
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    const std::string programName(argc > 0 && argv[0] ? FileNamePart(argv[0]) : "ravelin");
+
+    switch (ConsoleMain(arguments, programName, job, settings)) {
+        case ConsoleOutcome::Finished: break;
+        case ConsoleOutcome::StartWindow:
+        case ConsoleOutcome::ScreenshotMode:
+        case ConsoleOutcome::UninstallDialog:
+            // The window is not part of this build yet; say so rather than exit without a word.
+            std::fputs("The window is not available in this build; see `ravelin -h` for the command line.\n", stderr);
+            break;
+    }
+    return 0;
+}

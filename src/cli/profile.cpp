@@ -1,0 +1,35 @@
+#include "cli/profile.h"
+
+#include "cli/option_table.h"
+#include "platform/ini.h"
+#include "platform/text.h"
+
+namespace {
+
+// A profile is a short text; anything larger is not one.
+constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
+
+std::string_view StripQuotes(std::string_view text) {
+    while (!text.empty() && text.front() == '"') text.remove_prefix(1);
+    while (!text.empty() && text.back() == '"') text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+bool ApplyProfile(const std::string& path, Settings& settings) {
+    if (path.empty()) return false;
+    const auto bytes = ReadSmallFile(path, kMaxProfileBytes);
+    if (!bytes) return false;
+    const IniDocument document = ParseIni(*bytes);
+    const IniSection* group = document.Find("CLI");
+    if (!group) return true;
+    for (const IniEntry& entry : group->entries) {
+        const OptionRow* row = FindProfileOption(ToUpper(entry.key));
+        if (!row) continue;
+        std::string_view value = entry.value;
+        if (row->name == "--FILENAME-MASK") value = StripQuotes(value);
+        ApplyOption(*row, value, settings);
+    }
+    return true;
+}

@@ -1,0 +1,38 @@
+#include "engine/pipeline.h"
+
+#include "engine/encoding.h"
+#include "engine/naming.h"
+#include "engine/pcx/pcx_loader.h"
+#include "engine/safe_save.h"
+#include "engine/steps/steps.h"
+
+Bitmap ProcessBitmap(Bitmap bitmap, ConversionJob& job, const Settings& settings, const WatermarkFont* font) {
+    StepContext context{settings, job, 0, 0, font};
+    bitmap = RotateStep(std::move(bitmap), context);
+    bitmap = ResizeStep(std::move(bitmap), context);
+    // The size once resized is the image's size for every later step, whatever they do to the bitmap.
+    context.width = bitmap.width();
+    context.height = bitmap.height();
+    bitmap = FlipStep(std::move(bitmap), context);
+    bitmap = ColorCorrectionStep(std::move(bitmap), context);
+    bitmap = GreyscaleStep(std::move(bitmap), context);
+    bitmap = ThresholdStep(std::move(bitmap), context);
+    bitmap = DitherStep(std::move(bitmap), context);
+    bitmap = FrameStep(std::move(bitmap), context);
+    job.imageWidth = static_cast<std::int32_t>(context.width);
+    job.imageHeight = static_cast<std::int32_t>(context.height);
+    job.frameNumber = 1;
+    bitmap = WatermarkStep(std::move(bitmap), context);
+    return ConvertToOutputDepth(std::move(bitmap), job);
+}
+
+bool ConvertFile(ConversionJob& job, const Settings& settings, const WatermarkFont* font) {
+    Bitmap bitmap = LoadPcx(job.currentInput);
+    job.sourceDepth = static_cast<std::int32_t>(bitmap.bpp());
+    if (bitmap.width() == 0 || bitmap.height() == 0) return false;
+
+    bitmap = ProcessBitmap(std::move(bitmap), job, settings, font);
+    job.currentOutput = BuildOutputPath(job, settings);
+    if (!bitmap) return false;
+    return SaveReplacing(bitmap, job.outputFormatId, job.saveFlags, job.currentOutput, job.currentInput);
+}

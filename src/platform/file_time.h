@@ -1,0 +1,9 @@
+#pragma once
+// Modification dates of files.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+std::optional<std::int64_t> ModificationTime(const std::string& path);
+bool SetModificationTime(const std::string& path, std::int64_t secondsSince1970);

@@ -1,0 +1,34 @@
+#pragma once
+// INI-style text as the configuration file and profile files use it: a UTF-8 byte-order mark means UTF-8,
+// otherwise each byte is one ISO-8859-1 character; lines end in CR, LF or both; ';' starts a comment;
+// "[name]" opens a section; "key = value" with blanks and tabs trimmed.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct IniEntry {
+    std::string key;
+    std::string value;
+};
+
+struct IniSection {
+    std::string name;
+    std::vector<IniEntry> entries;
+};
+
+struct IniDocument {
+    std::vector<IniSection> sections;  // lines before the first section are not kept
+
+    // The first section of that name, compared without regard to case; nullptr when absent.
+    const IniSection* Find(std::string_view name) const;
+    // The first entry `key` of the first section `section`; nullptr when absent.
+    const std::string* Value(std::string_view section, std::string_view key) const;
+};
+
+IniDocument ParseIni(std::string_view bytes);
+
+// The bytes of a regular file of at most `maxBytes`; nothing for a folder, a device, a pipe, a missing or
+// unreadable file, or a larger one.
+std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes);

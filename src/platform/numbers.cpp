@@ -1,0 +1,84 @@
+#include "platform/numbers.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+namespace {
+
+std::size_t SkipBlanks(std::string_view text, std::size_t i = 0) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    return i;
+}
+
+int DigitValue(char c, int base) {
+    int value = -1;
+    if (c >= '0' && c <= '9') value = c - '0';
+    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    return value >= 0 && value < base ? value : -1;
+}
+
+}  // namespace
+
+std::int32_t ParseOptionInteger(std::string_view text) {
+    std::size_t i = SkipBlanks(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i < text.size() && text[i] == '%') {
+        base = 2;
+        ++i;
+    }
+    std::uint32_t value = 0;
+    for (; i < text.size(); ++i) {
+        const int digit = DigitValue(text[i], base);
+        if (digit < 0) break;
+        value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+    }
+    if (negative) value = 0u - value;
+    return static_cast<std::int32_t>(value);
+}
+
+float ParseLeadingFloat(std::string_view text) {
+    const std::size_t start = SkipBlanks(text);
+    // Only sign, digits, one '.', and an exponent belong to the number; strtof alone would also accept
+    // "inf", "nan" and hexadecimal forms.
+    std::size_t i = start;
+    std::string number;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) number += text[i++];
+    bool digits = false;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) number += text[i++], digits = true;
+    if (i < text.size() && text[i] == '.') {
+        number += text[i++];
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) number += text[i++], digits = true;
+    }
+    if (!digits) return 0.0f;
+    if (i + 1 < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
+        if (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) {
+            while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) exponent += text[j++];
+            number += exponent;
+        }
+    }
+    return std::strtof(number.c_str(), nullptr);
+}
+
+long long ParseLeadingInteger(std::string_view text) {
+    std::size_t i = SkipBlanks(text);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;
+    constexpr long long kLimit = std::numeric_limits<long long>::max() / 10 - 9;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        if (value < kLimit) value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
+}

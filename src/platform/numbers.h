@@ -1,0 +1,16 @@
+#pragma once
+// Reading numbers from option values and configuration text.
+
+#include <cstdint>
+#include <string_view>
+
+// Leading blanks and tabs skipped, optional sign, then decimal digits; "$" introduces hexadecimal and
+// "%" binary digits. Stops at the first other character; no digits gives 0. Wraps to 32 bits.
+std::int32_t ParseOptionInteger(std::string_view text);
+
+// A floating-point number with '.' as decimal separator at the start of `text` (after blanks and tabs);
+// 0 when the text does not start with one.
+float ParseLeadingFloat(std::string_view text);
+
+// The leading decimal integer (optional sign), 0 when none; saturates instead of overflowing.
+long long ParseLeadingInteger(std::string_view text);

@@ -1,0 +1,147 @@
+#include "settings/option_codes.h"
+
+#include "platform/text.h"
+
+#include <array>
+#include <initializer_list>
+#include <span>
+
+namespace {
+
+struct CodeEntry {
+    int code;
+    const char* token;
+    const char* label;  // text-table key, group "Preferences"
+};
+
+using Table = std::initializer_list<CodeEntry>;
+
+const Table kDdsLoadMode = {{0, "AUTO", "Auto"}, {1, "BGRA", "BGRA"}, {2, "RGBA", "RGBA"}};
+const Table kRawLoadMode = {{0, "AUTO", "Auto"}, {1, "8", "RGB8"},     {2, "16", "RGB16"},
+                            {3, "24", "RGB24"}, {4, "48HS", "RGB48HS"}, {5, "48", "RGB48"}};
+const Table kFrameSelection = {{0, "ALL", "All Frames"},
+                               {1, "FIRST", "First Frame"},
+                               {2, "MIDDLE", "Middle Frame"},
+                               {3, "LAST", "Last Frame"},
+                               {4, "RANDOM", "Random Frame"}};
+const Table kToneMapping = {{0, "NONE", "None"},
+                            {1, "LINEAR", "Linear"},
+                            {2, "AL", "Adaptive Logarithmic"},
+                            {3, "DRR", "DR Reduction"},
+                            {4, "GD", "Gradient Domain"}};
+const Table kColorTableMode = {{0, "AUTO", "Auto"}, {1, "EXACT", "Exact"}};
+const Table kColorModel = {{0, "RGB", "RGB"}, {1, "CMYK", "CMYK"}, {2, "LAB", "LAB"}};
+const Table kChroma = {{0, "NONE", "None"}, {1, "LOW", "Low"}, {2, "MEDIUM", "Medium"}, {3, "HIGH", "High"}};
+const Table kJpegEncoding = {{0, "STANDARD", "Baseline Standard"},
+                             {1, "SIMPLE", "Baseline Simple"},
+                             {2, "OPTIMIZED", "Baseline Optimized"},
+                             {3, "PROGRESSIVE", "Progressive"}};
+const Table kRotationType = {{0, "SIMPLE", "Simple Rotation"}, {1, "ADVANCED", "Advanced Rotation"}};
+const Table kSizeUnit = {{0, "PIXELS", "Pixels"}, {1, "PERCENT", "Percent"}};
+const Table kResizeScope = {{0, "ALLIMAGES", "All Images"}, {1, "LARGEIMAGES", "Large Images"}};
+const Table kResizeFilter = {{0, "BOX", "Box"},         {1, "BILINEAR", "Bilinear"},     {2, "BSPLINE", "Bspline"},
+                             {3, "BICUBIC", "Bicubic"}, {4, "CATMULLROM", "Catmullrom"}, {5, "LANCZOS", "Lanczos"}};
+const Table kDither = {{0, "FS", "FS"},
+                       {1, "BAYER4", "Bayer4"},
+                       {2, "BAYER8", "Bayer8"},
+                       {3, "BAYER16", "Bayer16"},
+                       {4, "CLUSTER6", "Cluster6"},
+                       {5, "CLUSTER8", "Cluster8"},
+                       {6, "CLUSTER16", "Cluster16"}};
+const Table kFrameType = {{0, "NONE", "None"}, {1, "SOLID", "Frame Solid"}};
+const Table kWatermarkType = {{0, "NONE", "None"}, {1, "TEXT", "Watermark Text"}, {2, "IMAGE", "Watermark Image"}};
+const Table kFontStyle = {{0, "REGULAR", "Regular"}, {1, "BOLD", "Bold"}, {2, "ITALIC", "Italic"},
+                          {3, "BOLDITALIC", "Bold Italic"}};
+const Table kFontEffect = {{0, "NONE", "None"}, {1, "UNDERLINE", "Underline"}, {2, "STRIKETHROUGHT", "Strikeout"}};
+const Table kTextAlignment = {{0, "LEFT", "Align Left"}, {1, "CENTER", "Align Center"}, {2, "RIGHT", "Align Right"}};
+const Table kBoundary = {{0, "IMAGE", "Bound Image"}, {1, "FRAME", "Bound Frame"}};
+const Table kAnchor = {{0, "TOPLEFT", "Top-Left"},         {1, "TOPCENTER", "Top-Center"},
+                       {2, "TOPRIGHT", "Top-Right"},       {3, "MIDDLELEFT", "Middle-Left"},
+                       {4, "MIDDLECENTER", "Middle-Center"}, {5, "MIDDLERIGHT", "Middle-Right"},
+                       {6, "BOTTOMLEFT", "Bottom-Left"},   {7, "BOTTOMCENTER", "Bottom-Center"},
+                       {8, "BOTTOMRIGHT", "Bottom-Right"}};
+const Table kSizeMode = {{0, "FIXED", "Fixed"}};
+const Table kTimestamp = {{0, "CURRENT", "Current"}, {1, "ORIGINAL", "Original"}, {2, "CUSTOM", "Custom"}};
+
+// The compression family: one union of tokens for reading, one row per format for printing.
+const Table kCompressionUnion = {{0, "NONE", ""},       {1, "RLE", ""},        {1, "ZIP", ""},       {2, "PIZ", ""},
+                                 {3, "PXR24", ""},      {4, "B44", ""},        {1, "ZLIB1", ""},     {2, "ZLIB6", ""},
+                                 {3, "ZLIB9", ""},      {1, "CCITTFAX3", ""},  {2, "CCITTFAX4", ""}, {3, "PACKBITS", ""},
+                                 {4, "DEFLATE", ""},    {5, "ADOBEDEFLATE", ""}, {6, "LZW", ""},     {7, "JPEG", ""},
+                                 {8, "LOGLUV", ""}};
+
+struct CompressionRow {
+    const char* option;
+    std::vector<const char*> tokens;
+};
+const std::array<CompressionRow, 5> kCompressionRows = {{
+    {"Output/BMP Compression", {"NONE", "RLE"}},
+    {"Output/TGA Compression", {"NONE", "RLE"}},
+    {"Output/EXR Compression", {"NONE", "ZIP", "PIZ", "PXR24", "B44"}},
+    {"Output/PNG Compression", {"NONE", "ZLIB1", "ZLIB6", "ZLIB9"}},
+    {"Output/TIFF Compression",
+     {"NONE", "CCITTFAX3", "CCITTFAX4", "PACKBITS", "DEFLATE", "ADOBEDEFLATE", "LZW", "JPEG", "LOGLUV"}},
+}};
+
+const Table* FamilyTable(int family) {
+    static const std::array<const Table*, kOptionFamilyCount> tables = {
+        &kDdsLoadMode, &kRawLoadMode,  &kFrameSelection, &kToneMapping,   &kCompressionUnion, &kColorTableMode,
+        &kColorModel,  &kChroma,       &kJpegEncoding,   &kRotationType,  &kSizeUnit,         &kResizeScope,
+        &kResizeFilter, &kDither,      &kFrameType,      &kWatermarkType, &kFontStyle,        &kFontEffect,
+        &kTextAlignment, &kBoundary,   &kAnchor,         &kSizeMode,      &kTimestamp};
+    if (family < 0 || family >= kOptionFamilyCount) return nullptr;
+    return tables[static_cast<std::size_t>(family)];
+}
+
+const CompressionRow* FindCompressionRow(std::string_view option) {
+    for (const CompressionRow& row : kCompressionRows) {
+        if (EqualsIgnoreCase(row.option, option)) return &row;
+    }
+    return nullptr;
+}
+
+bool IsReadOnlyFamily(int family) {
+    return family == static_cast<int>(OptionFamily::FrameType) ||
+           family == static_cast<int>(OptionFamily::WatermarkType) ||
+           family == static_cast<int>(OptionFamily::WatermarkSizeMode);
+}
+
+}  // namespace
+
+int TokenToCode(int family, std::string_view token) {
+    const Table* table = FamilyTable(family);
+    if (!table || IsReadOnlyFamily(family)) return 0;
+    const std::string upper = ToUpper(token);
+    for (const CodeEntry& entry : *table) {
+        if (upper == entry.token) return entry.code;
+    }
+    return 0;
+}
+
+std::string CodeToToken(int family, int code, std::string_view option) {
+    if (family == static_cast<int>(OptionFamily::Compression)) {
+        const CompressionRow* row = FindCompressionRow(option);
+        if (!row || code < 0 || code >= static_cast<int>(row->tokens.size())) return {};
+        return ToLower(row->tokens[static_cast<std::size_t>(code)]);
+    }
+    const Table* table = FamilyTable(family);
+    if (!table) return {};
+    for (const CodeEntry& entry : *table) {
+        if (entry.code == code) return ToLower(entry.token);
+    }
+    return {};
+}
+
+std::vector<std::string> FamilyLabelKeys(OptionFamily family, std::string_view option) {
+    std::vector<std::string> keys;
+    if (family == OptionFamily::Compression) {
+        if (const CompressionRow* row = FindCompressionRow(option)) {
+            for (const char* token : row->tokens) keys.emplace_back(keys.empty() ? "None" : token);
+        }
+        return keys;
+    }
+    if (const Table* table = FamilyTable(static_cast<int>(family))) {
+        for (const CodeEntry& entry : *table) keys.emplace_back(entry.label);
+    }
+    return keys;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The product's fixed lists of what it reads and writes; everything offered to the user is filtered
+// through them.
+
+#include <array>
+#include <string_view>
+
+inline constexpr std::array<std::string_view, 1> InputExtensions = {"pcx"};
+inline constexpr std::array<std::string_view, 1> OutputExtensions = {"jpg"};
