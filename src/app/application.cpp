@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "settings/settings.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ int RunApplication(int argc, char** argv) {
     // The process-wide records: one settings record and one conversion job for the whole run.
     static Settings settings;
     static ConversionJob job;
+
+    // A reader that goes away (`ravelin … | head -1`) must not kill the conversion half-way.
+    std::signal(SIGPIPE, SIG_IGN);
 
     // While one instance runs, every further start ends at once, silently.
     const InstanceLock lock(TitleString(kProductTitle, VersionNumber));
