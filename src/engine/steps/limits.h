@@ -1,0 +1,19 @@
+#pragma once
+// The largest picture the chain makes. Rotation and resizing refuse to go beyond it, so that a setting such as
+// 100000 x 100000 fails that one file instead of asking for tens of gigabytes; every picture within it also
+// fits an overlay canvas.
+
+#include "qt/module_api.h"
+
+#include <cstdint>
+
+inline constexpr long long kMaxImageSide = kCanvasMaxSide;              // 65535, the PCX format's own limit
+inline constexpr long long kMaxImagePixels = static_cast<long long>(kCanvasMaxPixels);  // 2^28
+
+inline bool FitsImageLimits(long long width, long long height) {
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+           width * height <= kMaxImagePixels;
+}
+
+// Whether turning a width x height picture by `degrees` (the canvas growing to hold it) stays within the limits.
+bool RotationFitsLimits(long long width, long long height, double degrees);

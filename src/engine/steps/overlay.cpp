@@ -1,0 +1,6 @@
+#include "engine/steps/overlay.h"
+
+Bitmap CompositeOverlay(Bitmap picture, const Bitmap& overlay) {
+    if (!picture || !overlay) return picture;
+    return Bitmap(FreeImage_Composite(overlay.get(), FALSE, nullptr, picture.get()));
+}
