@@ -24,6 +24,9 @@ struct DepthCase {
     PcxVariant variant;
     unsigned sourceBpp, resultBpp;
 };
+void PrintTo(const DepthCase& c, std::ostream* out) {
+    *out << "step " << static_cast<int>(c.step) << " on " << c.sourceBpp << " bits";
+}
 
 class DepthTest : public ::testing::TestWithParam<DepthCase> {};
 

@@ -34,6 +34,9 @@ struct FrameCase {
     int left, right, top, bottom;
     std::vector<Sample> samples;  // on a black 200 x 100 picture
 };
+void PrintTo(const FrameCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FrameBandsTest : public ::testing::TestWithParam<FrameCase> {};
 

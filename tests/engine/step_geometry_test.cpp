@@ -25,6 +25,9 @@ struct RotationCase {
     unsigned width, height;  // expected size
     unsigned bpp;            // expected depth
 };
+void PrintTo(const RotationCase& c, std::ostream* out) {
+    *out << c.angle << " degrees, type " << c.type;
+}
 
 class RotationTest : public ::testing::TestWithParam<RotationCase> {};
 

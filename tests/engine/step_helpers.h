@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 namespace step_test {
@@ -20,6 +21,9 @@ struct Colour {
     int r = 0, g = 0, b = 0;
     bool operator==(const Colour&) const = default;
 };
+inline void PrintTo(const Colour& c, std::ostream* out) {
+    *out << "rgb(" << c.r << ", " << c.g << ", " << c.b << ")";
+}
 
 // A 24-bit picture of one colour.
 inline Bitmap Solid24(unsigned width, unsigned height, Colour colour) {
@@ -90,6 +94,9 @@ struct Box {
     long long height() const { return bottom - top; }
     bool operator==(const Box&) const = default;
 };
+inline void PrintTo(const Box& box, std::ostream* out) {
+    *out << "(" << box.left << ", " << box.top << ") to (" << box.right << ", " << box.bottom << ")";
+}
 inline Box ChangedBox(const Bitmap& result, const Bitmap& original) {
     Box box{1LL << 40, 1LL << 40, -1, -1};
     for (unsigned y = 0; y < result.height(); ++y) {

@@ -45,6 +45,9 @@ struct AnchorCase {
     Box whole;        // a 30 x 20 mark on 200 x 100, offsets 10 and 6
     Box insideFrame;  // the same inside a frame of left 20, right 10, top 5, bottom 15
 };
+void PrintTo(const AnchorCase& c, std::ostream* out) {
+    *out << "anchor " << c.anchor;
+}
 
 class AnchorTest : public ::testing::TestWithParam<AnchorCase> {};
 
