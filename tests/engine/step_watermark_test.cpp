@@ -190,6 +190,29 @@ TEST_F(ImageWatermarkTest, JpegAndBmpPicturesAreRead) {
     }
 }
 
+// Pictures from other encoders: a colour-keyed palette PNG and a BMP with alpha keep their transparent half;
+// a progressive JPEG is opaque throughout. Greyed, the red half comes out grey.
+TEST_F(ImageWatermarkTest, OtherEncodersPicturesKeepTheirTransparency) {
+    struct Case {
+        const char* file;
+        bool transparentRight;
+    };
+    run.settings.wmImageGreyscale = 1;
+    const Bitmap picture = Solid24(40, 30, {0, 0, 255});
+    for (const Case& c : {Case{"red_keyed.png", true}, Case{"red_alpha.bmp", true}, Case{"red_progressive.jpg", false}}) {
+        run.settings.wmImage = std::string(RAVELIN_FIXTURES) + "/chain/" + c.file;
+        const Bitmap result = Watermarked(picture);
+        const Colour left = At(result, 3, 3), right = At(result, 12, 3);
+        EXPECT_TRUE(Near(left, {76, 76, 76}, 3)) << c.file << ": " << left.r << "," << left.g << "," << left.b;
+        if (c.transparentRight) {
+            EXPECT_EQ(right, (Colour{0, 0, 255})) << c.file;
+        } else {
+            EXPECT_TRUE(Near(right, {76, 76, 76}, 3)) << c.file;
+        }
+        EXPECT_EQ(At(result, 3, 10), (Colour{0, 0, 255})) << c.file;  // below the 16 x 8 picture
+    }
+}
+
 // Unreadable pictures: no watermark, but the picture still comes out 24-bit.
 TEST_F(ImageWatermarkTest, UnreadablePicturesLeaveThePictureUnmarked) {
     const std::string good = RedHalfPng();
