@@ -1,0 +1,54 @@
+// The command-line parser on arbitrary arguments (the input split at NUL bytes). Arguments that would start
+// a conversion or wait for a key are left out; everything else, profiles included, is parsed as given.
+
+#include "cli/arguments.h"
+#include "cli/console_main.h"
+#include "engine/job.h"
+#include "settings/settings.h"
+
+#include "fuzz_support.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // The parser prints its error lines; the fuzzer has no use for them.
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (null >= 0) {
+        dup2(null, STDOUT_FILENO);
+        close(null);
+    }
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == 0) {
+            pieces.push_back(piece);
+            piece.clear();
+        } else {
+            piece.push_back(static_cast<char>(data[i]));
+        }
+    }
+    pieces.push_back(piece);
+    if (pieces.size() > 64) pieces.resize(64);
+
+    const Arguments all(pieces);
+    std::vector<std::string> arguments;
+    for (std::size_t i = 0; i < all.count(); ++i) {
+        (void)all.Value(i);
+        const std::string name = all.Name(i);
+        if (name == "-I" || name == "--INPUT" || name == "-P" || name == "--PAUSE") continue;
+        arguments.push_back(pieces[i]);
+    }
+    ConversionJob job;
+    Settings settings;
+    ConsoleMain(arguments, "ravelin", job, settings);
+    FUZZ_CHECK(!job.consoleRun);
+    return 0;
+}
