@@ -115,16 +115,23 @@ public:
     void Execute();
 
 private:
+    // Texts and listed values are looked up only when they are printed: a quiet run never builds the
+    // text table, and a run without the debug listing never searches the settings table by name.
     void Status(const std::string& text) const {
         if (!quiet_) PrintLine(text);
+    }
+    void StatusText(std::string_view group, std::string_view key) const {
+        if (!quiet_) PrintLine(Text(group, key));
     }
     void Debug(const std::string& text) const {
         if (debug_) PrintLine(text);
     }
     void List(std::initializer_list<Labelled> lines) const {
+        if (!debug_) return;
         for (const Labelled& line : lines) Debug(line.label + ListedValue(settings_, line.field));
     }
-    std::string Value(std::string_view name) const { return ListedValue(settings_, name); }
+    // For debug lines only: empty when there is no listing.
+    std::string Value(std::string_view name) const { return debug_ ? ListedValue(settings_, name) : std::string(); }
 
     bool CheckInput();
     bool CheckOutputFolder();
@@ -248,7 +255,7 @@ bool Run::CheckWatermark() {
 }
 
 void Run::Execute() {
-    Status(Text("General", "Preparing"));
+    StatusText("General", "Preparing");
     if (!CheckInput() || !CheckOutputFolder() || !CheckConversionType() || !CheckOutputFormat()) return;
     if (settings_.doRotation) {
         List({{"Image Rotation Type: ", "Transform/Image Rotation Type"},
@@ -274,17 +281,17 @@ void Run::Execute() {
 
 void Run::Convert() {
     PrepareOutputEncoding(job_, settings_);
-    Status(Text("General", "Importing"));
+    StatusText("General", "Importing");
     const std::string extension = ToLower(ExtensionOf(job_.currentInput));
     int added = 0;
     if (extension != "txt" && extension != "lst" && AddInputFile(job_, job_.currentInput)) added = 1;
-    Status(Format(Text("Msg", "Import complete"), std::to_string(added)));
+    if (!quiet_) Status(Format(Text("Msg", "Import complete"), std::to_string(added)));
     if (added == 0) {
         PrintLine(Text("Msg", "Conversion is not complete"));
         PrintLine(Text("Msg", "Empty input files"));
         return;
     }
-    Status(Text("General", "Converting"));
+    StatusText("General", "Converting");
     BatchRun batch{job_, settings_, font_.get(), {}, {}};
     StartBatch(batch).join();
     std::int32_t converted = 0;
@@ -293,8 +300,8 @@ void Run::Convert() {
         converted = batch.progress.convertedCount;
     }
     if (converted != 0) {
-        Status(Text("Msg", "Conversion complete"));
-        Status(Format(Text("Msg", "Files converted"), std::to_string(converted), std::to_string(added)));
+        StatusText("Msg", "Conversion complete");
+        if (!quiet_) Status(Format(Text("Msg", "Files converted"), std::to_string(converted), std::to_string(added)));
     } else {
         PrintLine(Text("Msg", "Conversion is not complete"));
     }

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -18,22 +19,78 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
-// Encodes in memory, so that every write error (a full disk) is seen here rather than lost inside the codec.
-bool WriteEncoded(const Bitmap& bitmap, int formatId, int flags, int fd) {
-    FIMEMORY* memory = FreeImage_OpenMemory();
-    if (!memory) return false;
-    bool ok = FreeImage_SaveToMemory(static_cast<FREE_IMAGE_FORMAT>(formatId), bitmap.get(), memory, flags);
-    BYTE* data = nullptr;
-    DWORD size = 0;
-    ok = ok && FreeImage_AcquireMemory(memory, &data, &size) && size > 0;
-    for (DWORD done = 0; ok && done < size;) {
-        const ssize_t wrote = write(fd, data + done, size - done);
-        if (wrote < 0 && errno == EINTR) continue;
-        ok = wrote > 0;
-        if (ok) done += static_cast<DWORD>(wrote);
+// The encoder's output goes straight to the file through a small buffer: no copy of the whole encoded
+// picture is held in memory. The first failed write (a full disk) is remembered and fails the save,
+// whatever the codec makes of the short count it is given.
+class FileSink {
+public:
+    explicit FileSink(int fd) : fd_(fd) { buffer_.reserve(kCapacity); }
+
+    bool Put(const unsigned char* data, std::size_t size) {
+        if (failed_) return false;
+        if (buffer_.size() + size > kCapacity && !Flush()) return false;
+        if (size >= kCapacity) return WriteAll(data, size);
+        buffer_.insert(buffer_.end(), data, data + size);
+        return true;
     }
-    FreeImage_CloseMemory(memory);
-    return ok;
+    bool Flush() {
+        if (failed_) return false;
+        const bool ok = WriteAll(buffer_.data(), buffer_.size());
+        buffer_.clear();
+        return ok;
+    }
+    // Codecs that seek see the file as written so far.
+    bool Seek(long offset, int origin) { return Flush() && lseek(fd_, offset, origin) >= 0; }
+    long Tell() {
+        if (!Flush()) return -1;
+        return static_cast<long>(lseek(fd_, 0, SEEK_CUR));
+    }
+
+private:
+    static constexpr std::size_t kCapacity = 64 * 1024;
+
+    bool WriteAll(const unsigned char* data, std::size_t size) {
+        while (size > 0 && !failed_) {
+            const ssize_t wrote = write(fd_, data, size);
+            if (wrote < 0 && errno == EINTR) continue;
+            if (wrote <= 0) {
+                failed_ = true;
+                break;
+            }
+            data += wrote;
+            size -= static_cast<std::size_t>(wrote);
+        }
+        return !failed_;
+    }
+
+    int fd_;
+    bool failed_ = false;
+    std::vector<unsigned char> buffer_;
+};
+
+unsigned DLL_CALLCONV SinkRead(void*, unsigned, unsigned, fi_handle) {
+    return 0;  // the file is only written
+}
+
+unsigned DLL_CALLCONV SinkWrite(void* data, unsigned size, unsigned count, fi_handle handle) {
+    const std::size_t bytes = static_cast<std::size_t>(size) * count;
+    return static_cast<FileSink*>(handle)->Put(static_cast<const unsigned char*>(data), bytes) ? count : 0;
+}
+
+int DLL_CALLCONV SinkSeek(fi_handle handle, long offset, int origin) {
+    return static_cast<FileSink*>(handle)->Seek(offset, origin) ? 0 : -1;
+}
+
+long DLL_CALLCONV SinkTell(fi_handle handle) {
+    return static_cast<FileSink*>(handle)->Tell();
+}
+
+bool WriteEncoded(const Bitmap& bitmap, int formatId, int flags, int fd) {
+    FileSink sink(fd);
+    FreeImageIO io{SinkRead, SinkWrite, SinkSeek, SinkTell};
+    const bool saved = FreeImage_SaveToHandle(static_cast<FREE_IMAGE_FORMAT>(formatId), bitmap.get(), &io,
+                                              static_cast<fi_handle>(&sink), flags);
+    return sink.Flush() && saved && lseek(fd, 0, SEEK_END) > 0;
 }
 
 // Creates a new file beside `path` (mode 0666 less the umask, like any output); returns its name and
