@@ -33,13 +33,19 @@ Bitmap PlaceWatermark(Bitmap picture, Bitmap mark, const WatermarkPlacement& pla
         insetX = settings.frameLeft;
         insetY = settings.frameTop;
     }
-    const long long x0 = placement.xOffset, y0 = placement.yOffset;
+    const long long x0 = placement.xOffset, y0 = placement.yOffset;  // X and Y
 
     // Cut to fit, keeping the top-left part; the offsets count here whatever the anchor.
     long long markWidth = mark.width(), markHeight = mark.height();
     bool cut = false;
-    if (markWidth + x0 > freeWidth) markWidth = freeWidth - x0, cut = true;
-    if (markHeight + y0 > freeHeight) markHeight = freeHeight - y0, cut = true;
+    if (markWidth + x0 > freeWidth) {
+        markWidth = freeWidth - x0;
+        cut = true;
+    }
+    if (markHeight + y0 > freeHeight) {
+        markHeight = freeHeight - y0;
+        cut = true;
+    }
     if (cut) {
         if (markWidth <= 0 || markHeight <= 0) return picture;  // no room left: FreeImage_Copy would refuse
         mark = Replace(std::move(mark), [&](FIBITMAP* dib) {
