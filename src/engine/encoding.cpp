@@ -35,6 +35,23 @@ FIBITMAP* To16Bits(FIBITMAP* source, const std::string& extension) {
     return FreeImage_ConvertTo16Bits565(source);
 }
 
+bool IsColourDeeperThan8Bits(const Bitmap& bitmap) {
+    const FREE_IMAGE_COLOR_TYPE type = FreeImage_GetColorType(bitmap.get());
+    return bitmap.bpp() > 8 && (type == FIC_RGB || type == FIC_RGBALPHA);
+}
+
+// The depth follows the file as loaded. But a colour picture that processing made deeper than its source
+// (a resize or rotation of a palette picture, a frame, a watermark) would lose its colours in the grey
+// 8-bit conversion of these formats; it keeps the depth that holds its colours instead.
+int ChooseAutomaticDepth(const Bitmap& bitmap, const ConversionJob& job) {
+    const std::string& extension = job.outputExtension;
+    const int depth = AutomaticDepth(extension, job.sourceDepth);
+    if (depth == 8 && !QuantisesTo8Bits(extension) && IsColourDeeperThan8Bits(bitmap)) {
+        return AutomaticDepth(extension, static_cast<int>(bitmap.bpp()));
+    }
+    return depth;
+}
+
 }  // namespace
 
 void PrepareOutputEncoding(ConversionJob& job, const Settings& settings) {
@@ -48,7 +65,7 @@ void PrepareOutputEncoding(ConversionJob& job, const Settings& settings) {
 
 Bitmap ConvertToOutputDepth(Bitmap bitmap, ConversionJob& job) {
     if (!bitmap) return {};
-    if (job.autoDepth) job.outputDepth = AutomaticDepth(job.outputExtension, job.sourceDepth);
+    if (job.autoDepth) job.outputDepth = ChooseAutomaticDepth(bitmap, job);
     if (bitmap.bpp() == static_cast<unsigned>(job.outputDepth)) return bitmap;
     const std::string& extension = job.outputExtension;
     switch (job.outputDepth) {

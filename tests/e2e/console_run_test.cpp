@@ -106,6 +106,19 @@ TEST_F(ConsoleRunTest, JpegBitDepthOptionForcesGreyOrColour) {
     EXPECT_EQ(FreeImage_GetColorType(grey.bitmap), FIC_MINISBLACK);
 }
 
+TEST_F(ConsoleRunTest, ResizedPaletteSourceStaysInColour) {
+    PcxImage image = TestPattern8(40, 40);
+    image.pixels.assign(40 * 40, 1);
+    image.palette = {0, 0, 0, 220, 30, 30};
+    RunRavelin({"-q", "-i", Input(image), "-o", out.path, "--width=20", "--height=20", "--filename-mask=%bpp%"});
+    const LoadedJpeg jpeg(Output("24"));
+    ASSERT_NE(jpeg.bitmap, nullptr);
+    RGBQUAD pixel {};
+    ASSERT_TRUE(FreeImage_GetPixelColor(jpeg.bitmap, 10, 10, &pixel));
+    EXPECT_NEAR(pixel.rgbRed, 220, 4);
+    EXPECT_NEAR(pixel.rgbGreen, 30, 4);
+}
+
 TEST_F(ConsoleRunTest, ProgressiveOptionWritesAProgressiveJpeg) {
     const std::string input = Input(TestPattern24(20, 20));
     RunRavelin({"-q", "-i", input, "-o", out.path, "--jpg-save-as=progressive"});

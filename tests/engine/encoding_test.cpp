@@ -94,3 +94,29 @@ TEST(JobControl, AddInputFileAcceptsOnlyExistingNonEmptyPcxFiles) {
 }
 
 }  // namespace
+
+namespace {
+
+// A palette picture that a resize or a frame turned into 24-bit colour stays in colour: the grey 8-bit
+// conversion would throw its colours away.
+TEST(AutomaticDepth, ProcessedColourPictureOfAPaletteSourceKeepsItsColours) {
+    Settings settings;
+    ApplyDefaults(settings, DefaultsProfile::Console, 0);
+    ConversionJob job;
+    job.outputExtension = "jpg";
+    PrepareOutputEncoding(job, settings);
+    job.sourceDepth = 8;
+    const Bitmap colour = ConvertToOutputDepth(MakeBitmap(24), job);
+    ASSERT_TRUE(colour);
+    EXPECT_EQ(colour.bpp(), 24u);
+    EXPECT_EQ(job.outputDepth, 24);
+
+    // Greyscale output of the same source stays 8-bit grey.
+    Bitmap grey(FreeImage_ConvertToGreyscale(MakeBitmap(24).get()));
+    const Bitmap kept = ConvertToOutputDepth(std::move(grey), job);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept.bpp(), 8u);
+    EXPECT_EQ(job.outputDepth, 8);
+}
+
+}  // namespace
