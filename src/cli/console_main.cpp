@@ -92,14 +92,6 @@ private:
     Settings& settings_;
 };
 
-std::string StripQuotes(std::string value) {
-    std::size_t first = 0;
-    while (first < value.size() && value[first] == '"') ++first;
-    std::size_t last = value.size();
-    while (last > first && value[last - 1] == '"') --last;
-    return value.substr(first, last - first);
-}
-
 std::string Parser::JoinQuotedPieces(std::string value, std::size_t& i) const {
     if (value.starts_with('"') && !(value.size() > 1 && value.ends_with('"'))) {
         while (i + 1 < arguments_.count()) {
@@ -110,7 +102,7 @@ std::string Parser::JoinQuotedPieces(std::string value, std::size_t& i) const {
             if (piece.ends_with('"')) break;
         }
     }
-    return StripQuotes(std::move(value));
+    return std::string(StripQuotes(value));
 }
 
 std::optional<std::string> Parser::PathValue(std::size_t& i, bool join) {
@@ -121,7 +113,7 @@ std::optional<std::string> Parser::PathValue(std::size_t& i, bool join) {
         error = "Incorrect number of parameters";
         return std::nullopt;
     }
-    return join ? JoinQuotedPieces(std::move(value), i) : StripQuotes(std::move(value));
+    return join ? JoinQuotedPieces(std::move(value), i) : std::string(StripQuotes(value));
 }
 
 std::optional<std::string> Parser::InlineValue(std::size_t& i, bool join) {

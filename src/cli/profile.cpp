@@ -9,12 +9,6 @@ namespace {
 // A profile is a short text; anything larger is not one.
 constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
-std::string_view StripQuotes(std::string_view text) {
-    while (!text.empty() && text.front() == '"') text.remove_prefix(1);
-    while (!text.empty() && text.back() == '"') text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace
 
 bool ApplyProfile(const std::string& path, Settings& settings) {

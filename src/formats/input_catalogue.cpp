@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "formats/product_formats.h"
+#include "settings/product_formats.h"
 #include "texts/text_table.h"
 
 namespace {

@@ -116,6 +116,12 @@ std::string_view TrimBlanksAndTabs(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+std::string_view StripQuotes(std::string_view text) {
+    while (!text.empty() && text.front() == '"') text.remove_prefix(1);
+    while (!text.empty() && text.back() == '"') text.remove_suffix(1);
+    return text;
+}
+
 std::string ReplaceIgnoreCase(std::string_view text, std::string_view token, std::string_view value) {
     if (token.empty()) return std::string(text);
     const std::string upperText = ToUpper(text);

@@ -15,6 +15,8 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // Blanks (and, with tabs, tab characters) removed at both ends.
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimBlanksAndTabs(std::string_view text);
+// Every double quote removed from both ends.
+std::string_view StripQuotes(std::string_view text);
 
 // Replaces every occurrence of `token`, compared without regard to case, by `value`.
 std::string ReplaceIgnoreCase(std::string_view text, std::string_view token, std::string_view value);

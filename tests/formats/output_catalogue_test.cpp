@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "formats/output_catalogue.h"
-#include "formats/product_formats.h"
+#include "settings/product_formats.h"
 
 namespace {
 
