@@ -293,7 +293,7 @@ void Run::Convert() {
     }
     StatusText("General", "Converting");
     BatchRun batch{job_, settings_, font_.get(), {}, {}};
-    StartBatch(batch).join();
+    RunBatch(batch);
     std::int32_t converted = 0;
     {
         std::lock_guard guard(batch.progressLock);

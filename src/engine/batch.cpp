@@ -18,15 +18,22 @@ void ApplyFileTimestamp(const ConversionJob& job, const Settings& settings) {
     }
 }
 
+void BeginProgress(BatchRun& run) {
+    std::lock_guard guard(run.progressLock);
+    run.progress = ProgressRecord{};
+    run.progress.running = true;
+}
+
 }  // namespace
 
 std::thread StartBatch(BatchRun& run) {
-    {
-        std::lock_guard guard(run.progressLock);
-        run.progress = ProgressRecord{};
-        run.progress.running = true;
-    }
+    BeginProgress(run);
     return std::thread([&run] { ConvertBatch(run); });
+}
+
+void RunBatch(BatchRun& run) {
+    BeginProgress(run);
+    ConvertBatch(run);
 }
 
 void ConvertBatch(BatchRun& run) {

@@ -21,5 +21,9 @@ struct BatchRun {
 // Resets the progress record, sets `running` and starts ConvertBatch on a new thread.
 std::thread StartBatch(BatchRun& run);
 
+// The same as StartBatch and a join, without the thread: for a front end that only waits for the end
+// (the console), where creating and waking a thread costs more than converting a small picture's rest.
+void RunBatch(BatchRun& run);
+
 // The worker's loop (runs on the calling thread).
 void ConvertBatch(BatchRun& run);
