@@ -3,18 +3,42 @@
 #include <algorithm>
 #include <cstring>
 
-bool PcxStreamReader::NextRun() {
-    if (position_ >= size_) return false;
-    const unsigned char code = data_[position_++];
-    if ((code & 0xC0) != 0xC0) {
-        pending_ = 1;
-        value_ = code;
-        return true;
+// Walks `length` decoded bytes of a run-length stream, handing each literal byte or run to `emit(value,
+// count)`. Every turn of the loop takes at least one byte of the file, so the time follows the file, not
+// `length`. A run cut short by `length` is kept for the next call.
+template <typename Emit>
+bool PcxStreamReader::Walk(std::uint64_t length, Emit&& emit) {
+    const std::uint64_t first = std::min<std::uint64_t>(pending_, length);
+    if (first != 0) emit(value_, first);
+    length -= first;
+    pending_ -= static_cast<unsigned>(first);
+    std::size_t position = position_;
+    bool complete = true;
+    while (length > 0) {
+        if (position >= size_) {
+            complete = false;
+            break;
+        }
+        const unsigned char code = data_[position++];
+        if (code < 0xC0) {
+            emit(code, 1);
+            --length;
+            continue;
+        }
+        if (position >= size_) {
+            complete = false;
+            break;
+        }
+        const unsigned char value = data_[position++];
+        const std::uint64_t run = code & 0x3Fu;  // a run of 0 repeats nothing
+        const std::uint64_t take = std::min(run, length);
+        if (take != 0) emit(value, take);
+        length -= take;
+        pending_ = static_cast<unsigned>(run - take);
+        value_ = value;
     }
-    if (position_ >= size_) return false;
-    pending_ = code & 0x3Fu;  // a run of 0 repeats nothing
-    value_ = data_[position_++];
-    return true;
+    position_ = position;
+    return complete;
 }
 
 bool PcxStreamReader::Read(unsigned char* out, std::size_t length) {
@@ -24,15 +48,14 @@ bool PcxStreamReader::Read(unsigned char* out, std::size_t length) {
         position_ += length;
         return true;
     }
-    std::size_t written = 0;
-    while (written < length) {
-        if (pending_ == 0 && !NextRun()) return false;
-        const std::size_t take = std::min<std::size_t>(pending_, length - written);
-        std::memset(out + written, value_, take);
-        written += take;
-        pending_ -= static_cast<unsigned>(take);
-    }
-    return true;
+    return Walk(length, [&out](unsigned char value, std::uint64_t count) {
+        if (count == 1) {
+            *out++ = value;
+        } else {
+            std::memset(out, value, static_cast<std::size_t>(count));
+            out += count;
+        }
+    });
 }
 
 bool PcxStreamReader::Skip(std::uint64_t length) {
@@ -41,14 +64,7 @@ bool PcxStreamReader::Skip(std::uint64_t length) {
         position_ += static_cast<std::size_t>(length);
         return true;
     }
-    // Every turn of this loop takes at least one byte of the file.
-    while (length > 0) {
-        if (pending_ == 0 && !NextRun()) return false;
-        const std::uint64_t take = std::min<std::uint64_t>(pending_, length);
-        length -= take;
-        pending_ -= static_cast<unsigned>(take);
-    }
-    return true;
+    return Walk(length, [](unsigned char, std::uint64_t) {});
 }
 
 std::optional<std::size_t> ScanPcxStream(const PcxHeader& header, const unsigned char* data, std::size_t size) {

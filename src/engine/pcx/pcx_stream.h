@@ -23,7 +23,8 @@ public:
     std::size_t Consumed() const { return position_; }
 
 private:
-    bool NextRun();
+    template <typename Emit>
+    bool Walk(std::uint64_t length, Emit&& emit);
 
     bool runLength_;
     const unsigned char* data_;
