@@ -98,7 +98,7 @@ TEST_F(ChainRunTest, ProfileGivesTheSamePictureAsTheCommandLine) {
                                               "--wm-text-antialiasing", "--wm-text-position=MIDDLECENTER"};
     const PcxImage image = TestPattern24(120, 90);
     ASSERT_NE(Convert(image, options).output.find("Files converted: 1 of 1"), std::string::npos);
-    const std::string fromCommandLine = ReadFileBytes(Output());
+    const std::string fromCommandLine = ReadFileText(Output());
 
     const std::string profile = folder.path + "chain.ini";
     {
@@ -111,7 +111,7 @@ TEST_F(ChainRunTest, ProfileGivesTheSamePictureAsTheCommandLine) {
     }
     std::remove(Output().c_str());
     ASSERT_NE(Convert(image, {"--profile=" + profile}).output.find("Files converted: 1 of 1"), std::string::npos);
-    EXPECT_EQ(ReadFileBytes(Output()), fromCommandLine);
+    EXPECT_EQ(ReadFileText(Output()), fromCommandLine);
 }
 
 // Bad settings: each either fails the file cleanly, is refused before the run, or converts as the rules say.

@@ -122,7 +122,7 @@ TEST_F(ConsoleRunTest, ResizedPaletteSourceStaysInColour) {
 TEST_F(ConsoleRunTest, ProgressiveOptionWritesAProgressiveJpeg) {
     const std::string input = Input(TestPattern24(20, 20));
     RunRavelin({"-q", "-i", input, "-o", out.path, "--jpg-save-as=progressive"});
-    const std::string bytes = ReadFileBytes(Output("picture.jpg"));
+    const std::string bytes = ReadFileText(Output("picture.jpg"));
     EXPECT_NE(bytes.find("\xFF\xC2", 0, 2), std::string::npos);  // SOF2: progressive
 }
 
@@ -263,19 +263,19 @@ TEST_F(ConsoleRunTest, ExistingOutputIsReplacedByASuccessfulSaveOnly) {
     const std::string broken = folder.path + "picture2.pcx";
     WriteBytes(broken, {0x0A, 0x05, 0x01, 0x08});
     RunRavelin({"-q", "-i", broken, "-o", out.path, "--filename-mask=picture.jpg"});
-    EXPECT_EQ(ReadFileBytes(Output("picture.jpg")), "old");
+    EXPECT_EQ(ReadFileText(Output("picture.jpg")), "old");
     RunRavelin({"-q", "-i", input, "-o", out.path});
-    EXPECT_NE(ReadFileBytes(Output("picture.jpg")), "old");
+    EXPECT_NE(ReadFileText(Output("picture.jpg")), "old");
     // No temporary file is left behind either way.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path), {}), 1);
 }
 
 TEST_F(ConsoleRunTest, OutputThatWouldReplaceTheInputIsRefused) {
     const std::string input = Input(TestPattern24(8, 8));
-    const std::string before = ReadFileBytes(input);
+    const std::string before = ReadFileText(input);
     const ProgramRun run = RunRavelin({"-q", "-i", input, "--filename-mask=%filename%.pcx"});
     EXPECT_EQ(run.output, "Conversion stopped\n");
-    EXPECT_EQ(ReadFileBytes(input), before);
+    EXPECT_EQ(ReadFileText(input), before);
 }
 
 TEST_F(ConsoleRunTest, WithoutOutputFolderTheOutputLandsBesideTheInput) {

@@ -4,6 +4,7 @@
 
 #include "engine/bitmap.h"
 #include "support/pcx_writer.h"
+#include "support/run_program.h"
 
 #include <FreeImage.h>
 
@@ -76,6 +77,6 @@ inline std::string PcxFixture(const std::string& name) {
 }
 
 inline std::vector<unsigned char> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string text = ReadFileText(path);
+    return {text.begin(), text.end()};
 }

@@ -54,9 +54,9 @@ TEST_F(SafeSaveTest, WritesTheWholeEncodedPictureAndReplacesAnEarlierFile) {
     // Byte for byte what FreeImage writes to a file of its own.
     const std::string reference = folder.path + "reference.jpg";
     ASSERT_TRUE(FreeImage_Save(FIF_JPEG, picture.get(), reference.c_str(), kJpeg95));
-    const std::string written = ReadFileBytes(target);
+    const std::string written = ReadFileText(target);
     EXPECT_GT(written.size(), 200000u);
-    EXPECT_EQ(written, ReadFileBytes(reference));
+    EXPECT_EQ(written, ReadFileText(reference));
     std::filesystem::remove(reference);
     EXPECT_TRUE(Leftovers(folder.path, "out.jpg").empty());
 }
@@ -77,7 +77,7 @@ TEST_F(SafeSaveTest, AFailedWriteKeepsTheEarlierFileAndLeavesNothingBehind) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(ok);
-    EXPECT_EQ(ReadFileBytes(target), "old");
+    EXPECT_EQ(ReadFileText(target), "old");
     EXPECT_TRUE(Leftovers(folder.path, "out.jpg").empty());
 }
 
@@ -88,7 +88,7 @@ TEST_F(SafeSaveTest, RefusesWhatCannotOrMustNotBeWritten) {
     EXPECT_FALSE(SaveReplacing(picture, FIF_JPEG, kJpeg95, source, source));
     std::filesystem::create_hard_link(source, folder.path + "alias.jpg");
     EXPECT_FALSE(SaveReplacing(picture, FIF_JPEG, kJpeg95, folder.path + "alias.jpg", source));
-    EXPECT_EQ(ReadFileBytes(source), "pcx");
+    EXPECT_EQ(ReadFileText(source), "pcx");
     // Onto a folder, into a missing folder, or a depth the codec refuses.
     std::filesystem::create_directory(folder.path + "sub.jpg");
     EXPECT_FALSE(SaveReplacing(picture, FIF_JPEG, kJpeg95, folder.path + "sub.jpg", source));

@@ -101,7 +101,7 @@ ProgramRun RunRavelin(const std::vector<std::string>& arguments, const RunOption
     return RunProgram(RAVELIN_BINARY, arguments, options);
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::string ReadFileText(const std::string& path) {
     std::ifstream stream(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << stream.rdbuf();

@@ -33,4 +33,4 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 // The built `ravelin` executable.
 ProgramRun RunRavelin(const std::vector<std::string>& arguments, const RunOptions& options = {});
 
-std::string ReadFileBytes(const std::string& path);
+std::string ReadFileText(const std::string& path);

@@ -149,8 +149,13 @@ unsigned DotsPerMeter(unsigned dotsPerInch) {
 }  // namespace
 
 Bitmap DecodePcx(const PcxHeader& header, const unsigned char* stream, std::size_t size, const PcxTrailer& trailer) {
+    MemoryByteSource source(stream, size);
+    return DecodePcx(header, source, trailer);
+}
+
+Bitmap DecodePcx(const PcxHeader& header, PcxByteSource& source, const PcxTrailer& trailer) {
     // Nothing is allocated until the stream is known to hold the whole picture.
-    const std::optional<std::size_t> streamBytes = ScanPcxStream(header, stream, size);
+    const std::optional<std::uint64_t> streamBytes = ScanPcxStream(header, source);
     if (!streamBytes) return {};
 
     const int depth = static_cast<int>(BitmapDepth(header.layout));
@@ -171,7 +176,7 @@ Bitmap DecodePcx(const PcxHeader& header, const unsigned char* stream, std::size
         default: SetHeaderPalette(dib, header); break;
     }
 
-    PcxStreamReader reader(header.runLength, stream, size);
+    PcxStreamReader reader(header.runLength, source);
     std::vector<unsigned char> line(static_cast<std::size_t>(header.LineBytes()));
     const unsigned pitch = FreeImage_GetPitch(dib);
     for (unsigned y = 0; y < header.height; ++y) {

@@ -7,6 +7,7 @@
 
 #include "engine/bitmap.h"
 #include "engine/pcx/pcx_header.h"
+#include "engine/pcx/pcx_stream.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +21,7 @@ struct PcxTrailer {
 // The 16 colours used when a 16-colour header holds no palette (every entry black).
 extern const unsigned char kPcxDefaultPalette16[48];
 
-// `stream` is the file after its header. The stream is scanned in full before the bitmap is allocated;
+// `source` gives the file after its header. The stream is scanned in full before the bitmap is allocated;
 // a stream that ends before the picture does gives an empty bitmap.
+Bitmap DecodePcx(const PcxHeader& header, PcxByteSource& source, const PcxTrailer& trailer);
 Bitmap DecodePcx(const PcxHeader& header, const unsigned char* stream, std::size_t size, const PcxTrailer& trailer);

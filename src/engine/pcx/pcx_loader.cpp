@@ -42,9 +42,30 @@ bool ReadAt(int fd, unsigned char* out, std::size_t size, std::uint64_t offset) 
     return true;
 }
 
+// The stream read from the file a window at a time: the file is never held whole in memory.
+class FileByteSource final : public PcxByteSource {
+public:
+    FileByteSource(int fd, std::uint64_t start, std::uint64_t size, std::size_t windowBytes)
+        : fd_(fd), start_(start), size_(size), buffer_(std::max<std::size_t>(windowBytes, 1)) {}
+
+    std::span<const unsigned char> BytesFrom(std::uint64_t offset) override {
+        if (offset >= size_) return {};
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer_.size(), size_ - offset));
+        if (!ReadAt(fd_, buffer_.data(), want, start_ + offset)) return {};
+        return {buffer_.data(), want};
+    }
+    std::uint64_t Size() const override { return size_; }
+
+private:
+    int fd_;
+    std::uint64_t start_;
+    std::uint64_t size_;
+    std::vector<unsigned char> buffer_;
+};
+
 }  // namespace
 
-Bitmap LoadPcx(const std::string& path) {
+Bitmap LoadPcx(const std::string& path, std::size_t windowBytes) {
     // O_NONBLOCK keeps a FIFO from blocking the open; only regular files are read.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (file.get() < 0) return {};
@@ -60,8 +81,7 @@ Bitmap LoadPcx(const std::string& path) {
     // Only as much of the file as the picture's stream can take is read; what lies beyond is never used,
     // except the trailing palette of an 8-bit picture.
     const std::uint64_t useful = std::min(fileSize - kPcxHeaderSize, MaxEncodedBytes(*header));
-    std::vector<unsigned char> stream(static_cast<std::size_t>(useful));
-    if (!ReadAt(file.get(), stream.data(), stream.size(), kPcxHeaderSize)) return {};
+    FileByteSource stream(file.get(), kPcxHeaderSize, useful, windowBytes);
 
     std::array<unsigned char, kPcxPaletteTrailerSize> trailerBytes{};
     PcxTrailer trailer;
@@ -71,7 +91,7 @@ Bitmap LoadPcx(const std::string& path) {
             trailer.bytes = trailerBytes.data();
         }
     }
-    return DecodePcx(*header, stream.data(), stream.size(), trailer);
+    return DecodePcx(*header, stream, trailer);
 }
 
 Bitmap LoadPcxFromMemory(const unsigned char* data, std::size_t size) {

@@ -9,5 +9,6 @@
 #include <cstddef>
 #include <string>
 
-Bitmap LoadPcx(const std::string& path);
+// The file is read `windowBytes` at a time (tests make it small to cross every boundary).
+Bitmap LoadPcx(const std::string& path, std::size_t windowBytes = 256 * 1024);
 Bitmap LoadPcxFromMemory(const unsigned char* data, std::size_t size);

@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
+bool PcxStreamReader::NextWindow() {
+    windowStart_ += position_;
+    position_ = 0;
+    window_ = source_->BytesFrom(windowStart_);
+    return !window_.empty();
+}
+
 // Walks `length` decoded bytes of a run-length stream, handing each literal byte or run to `emit(value,
 // count)`. Every turn of the loop takes at least one byte of the file, so the time follows the file, not
 // `length`. A run cut short by `length` is kept for the next call.
@@ -12,24 +19,31 @@ bool PcxStreamReader::Walk(std::uint64_t length, Emit&& emit) {
     if (first != 0) emit(value_, first);
     length -= first;
     pending_ -= static_cast<unsigned>(first);
+    const unsigned char* data = window_.data();
+    std::size_t size = window_.size();
     std::size_t position = position_;
-    bool complete = true;
-    while (length > 0) {
-        if (position >= size_) {
-            complete = false;
-            break;
+    // The next byte of the stream, moving to the next window when this one is used up.
+    const auto next = [&](unsigned char& byte) {
+        if (position >= size) {
+            position_ = position;
+            if (!NextWindow()) return false;
+            data = window_.data();
+            size = window_.size();
+            position = 0;
         }
-        const unsigned char code = data_[position++];
+        byte = data[position++];
+        return true;
+    };
+    while (length > 0) {
+        unsigned char code = 0;
+        if (!next(code)) return false;
         if (code < 0xC0) {
             emit(code, 1);
             --length;
             continue;
         }
-        if (position >= size_) {
-            complete = false;
-            break;
-        }
-        const unsigned char value = data_[position++];
+        unsigned char value = 0;
+        if (!next(value)) return false;
         const std::uint64_t run = code & 0x3Fu;  // a run of 0 repeats nothing
         const std::uint64_t take = std::min(run, length);
         if (take != 0) emit(value, take);
@@ -38,14 +52,25 @@ bool PcxStreamReader::Walk(std::uint64_t length, Emit&& emit) {
         value_ = value;
     }
     position_ = position;
-    return complete;
+    return true;
+}
+
+bool PcxStreamReader::RawBytesLeft(std::uint64_t length) const {
+    const std::uint64_t at = Consumed();
+    return source_->Size() >= at && source_->Size() - at >= length;
 }
 
 bool PcxStreamReader::Read(unsigned char* out, std::size_t length) {
     if (!runLength_) {
-        if (size_ - position_ < length) return false;
-        std::memcpy(out, data_ + position_, length);
-        position_ += length;
+        if (!RawBytesLeft(length)) return false;  // a short read takes nothing
+        while (length > 0) {
+            if (position_ >= window_.size() && !NextWindow()) return false;
+            const std::size_t take = std::min(length, window_.size() - position_);
+            std::memcpy(out, window_.data() + position_, take);
+            out += take;
+            position_ += take;
+            length -= take;
+        }
         return true;
     }
     return Walk(length, [&out](unsigned char value, std::uint64_t count) {
@@ -60,15 +85,23 @@ bool PcxStreamReader::Read(unsigned char* out, std::size_t length) {
 
 bool PcxStreamReader::Skip(std::uint64_t length) {
     if (!runLength_) {
-        if (size_ - position_ < length) return false;
-        position_ += static_cast<std::size_t>(length);
+        // Raw bytes need not be read to be passed over: only the stream's length counts.
+        if (!RawBytesLeft(length)) return false;
+        windowStart_ = Consumed() + length;
+        window_ = {};
+        position_ = 0;
         return true;
     }
     return Walk(length, [](unsigned char, std::uint64_t) {});
 }
 
-std::optional<std::size_t> ScanPcxStream(const PcxHeader& header, const unsigned char* data, std::size_t size) {
-    PcxStreamReader reader(header.runLength, data, size);
+std::optional<std::uint64_t> ScanPcxStream(const PcxHeader& header, PcxByteSource& source) {
+    PcxStreamReader reader(header.runLength, source);
     if (!reader.Skip(header.StreamBytes())) return std::nullopt;
     return reader.Consumed();
+}
+
+std::optional<std::uint64_t> ScanPcxStream(const PcxHeader& header, const unsigned char* data, std::size_t size) {
+    MemoryByteSource source(data, size);
+    return ScanPcxStream(header, source);
 }
