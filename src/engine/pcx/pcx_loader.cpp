@@ -46,7 +46,7 @@ bool ReadAt(int fd, unsigned char* out, std::size_t size, std::uint64_t offset) 
 class FileByteSource final : public PcxByteSource {
 public:
     FileByteSource(int fd, std::uint64_t start, std::uint64_t size, std::size_t windowBytes)
-        : fd_(fd), start_(start), size_(size), buffer_(std::max<std::size_t>(windowBytes, 1)) {}
+        : fd_(fd), start_(start), size_(size), buffer_(static_cast<std::size_t>(std::clamp<std::uint64_t>(size, 1, std::max<std::size_t>(windowBytes, 1)))) {}
 
     std::span<const unsigned char> BytesFrom(std::uint64_t offset) override {
         if (offset >= size_) return {};
