@@ -12,58 +12,19 @@ locale_t Utf8Locale() {
     return locale;
 }
 
-// Decodes one UTF-8 sequence at `i`; malformed bytes pass through as themselves (code -1).
-long Decode(std::string_view text, std::size_t& i, std::size_t& length) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    std::size_t need = byte < 0x80 ? 0 : (byte >> 5) == 6 ? 1 : (byte >> 4) == 14 ? 2 : (byte >> 3) == 30 ? 3 : 9;
-    if (need == 9 || i + need >= text.size()) {
-        length = 1;
-        return byte < 0x80 ? byte : -1;
-    }
-    long code = need == 0 ? byte : byte & (0x3F >> need);
-    for (std::size_t k = 1; k <= need; ++k) {
-        const auto next = static_cast<unsigned char>(text[i + k]);
-        if ((next & 0xC0) != 0x80) {
-            length = 1;
-            return -1;
-        }
-        code = (code << 6) | (next & 0x3F);
-    }
-    length = need + 1;
-    return code;
-}
-
-void Encode(long code, std::string& out) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 template <typename Map>
 std::string MapCase(std::string_view text, Map map) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         std::size_t length = 1;
-        const long code = Decode(text, i, length);
+        const long code = DecodeUtf8(text, i, length);
         if (code < 0) {
             out.append(text.substr(i, length));
         } else if (code < 0x80) {
             out += static_cast<char>(map(static_cast<wint_t>(code)));
         } else {
-            Encode(static_cast<long>(map(static_cast<wint_t>(code))), out);
+            AppendUtf8(static_cast<char32_t>(map(static_cast<wint_t>(code))), out);
         }
         i += length;
     }
@@ -84,6 +45,41 @@ wint_t Lower(wint_t c) {
 
 }  // namespace
 
+long DecodeUtf8(std::string_view text, std::size_t i, std::size_t& length) {
+    length = 1;
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t need = byte < 0x80 ? 0 : (byte >> 5) == 6 ? 1 : (byte >> 4) == 14 ? 2 : (byte >> 3) == 30 ? 3 : 9;
+    if (need == 0) return byte;
+    if (need == 9 || i + need >= text.size()) return -1;
+    long code = byte & (0x3F >> need);
+    for (std::size_t k = 1; k <= need; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80) return -1;
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code > 0x10FFFF) return -1;
+    length = need + 1;
+    return code;
+}
+
+void AppendUtf8(char32_t code, std::string& out) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
 std::string ToUpper(std::string_view text) {
     return MapCase(text, Upper);
 }
@@ -95,8 +91,7 @@ std::string ToLower(std::string_view text) {
 std::string ToTitle(std::string_view text) {
     if (text.empty()) return {};
     std::size_t length = 1;
-    std::size_t start = 0;
-    Decode(text, start, length);
+    DecodeUtf8(text, 0, length);
     return ToUpper(text.substr(0, length)) + ToLower(text.substr(length));
 }
 
@@ -159,6 +154,6 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 std::string Latin1ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) Encode(static_cast<unsigned char>(c), out);
+    for (const char c : bytes) AppendUtf8(static_cast<unsigned char>(c), out);
     return out;
 }

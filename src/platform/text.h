@@ -23,5 +23,10 @@ std::string ReplaceIgnoreCase(std::string_view text, std::string_view token, std
 
 std::vector<std::string> Split(std::string_view text, char separator);
 
+// The code point of the UTF-8 sequence at `i` and its length in bytes; -1 (length 1) for a byte that starts
+// no valid sequence.
+long DecodeUtf8(std::string_view text, std::size_t i, std::size_t& length);
+void AppendUtf8(char32_t code, std::string& out);
+
 // ISO-8859-1 bytes as UTF-8.
 std::string Latin1ToUtf8(std::string_view bytes);

@@ -15,20 +15,10 @@ std::u16string ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const std::size_t need = byte < 0x80 ? 0 : (byte >> 5) == 6 ? 1 : (byte >> 4) == 14 ? 2 : (byte >> 3) == 30 ? 3 : 9;
-        char32_t code = need == 0 ? byte : byte & (0x3F >> need);
-        bool valid = need != 9 && i + need < text.size();
-        for (std::size_t k = 1; valid && k <= need; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        if (!valid || code > 0x10FFFF) {
-            out += u'\xFFFD';
-            i += 1;
-            continue;
-        }
+        std::size_t length = 1;
+        long code = DecodeUtf8(text, i, length);
+        i += length;
+        if (code < 0) code = 0xFFFD;
         if (code >= 0x10000) {
             code -= 0x10000;
             out += static_cast<char16_t>(0xD800 + (code >> 10));
@@ -36,7 +26,6 @@ std::u16string ToUtf16(std::string_view text) {
         } else {
             out += static_cast<char16_t>(code);
         }
-        i += need + 1;
     }
     return out;
 }
@@ -50,21 +39,7 @@ std::string ToUtf8(std::u16string_view text) {
             code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         }
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
+        AppendUtf8(code, out);
     }
     return out;
 }
