@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+using namespace ravelin;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The parser prints its error lines; the fuzzer has no use for them.
     const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);

@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace ravelin;
+
 namespace {
 
 bool SameBitmap(FIBITMAP* a, FIBITMAP* b) {

@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <string>
 
+using namespace ravelin;
+
 namespace {
 
 constexpr std::size_t kSettingBytes = 12;

@@ -5,6 +5,8 @@
 
 #include "fuzz_support.h"
 
+using namespace ravelin;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     MemoryFile file(data, size);
     if (!file.ok()) return 0;

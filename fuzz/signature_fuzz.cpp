@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+using namespace ravelin;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string fromBytes = DetectFileTypeFromBytes(std::span<const unsigned char>(data, size));
     FUZZ_CHECK(!fromBytes.empty());

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 int RunApplication(int argc, char** argv) {
     // The process-wide records: one settings record and one conversion job for the whole run.
     static Settings settings;
@@ -39,3 +41,5 @@ int RunApplication(int argc, char** argv) {
     }
     return 0;
 }
+
+}  // namespace ravelin

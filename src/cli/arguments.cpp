@@ -2,6 +2,8 @@
 
 #include "platform/text.h"
 
+namespace ravelin {
+
 std::string VersionString(int number) {
     std::string text = std::to_string(number);
     if (text.size() >= 1) text.insert(1, ".");
@@ -29,3 +31,5 @@ std::string Arguments::Value(std::size_t i) const {
     if (argument.starts_with("--") && equals != std::string_view::npos) return std::string(argument.substr(equals + 1));
     return std::string(argument);
 }
+
+}  // namespace ravelin

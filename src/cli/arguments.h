@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ravelin {
+
 inline constexpr int VersionNumber = 310;
 inline constexpr const char* kProductTitle = "Orvanta PCX to JPG";
 
@@ -28,3 +30,5 @@ public:
 private:
     std::vector<std::string> arguments_;
 };
+
+}  // namespace ravelin

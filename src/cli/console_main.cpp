@@ -14,6 +14,8 @@
 #include <optional>
 #include <random>
 
+namespace ravelin {
+
 namespace {
 
 constexpr const char* kHelpLines[] = {
@@ -220,3 +222,5 @@ ConsoleOutcome ConsoleMain(const std::vector<std::string>& argumentList, const s
     EndWithPause(parser.pause);
     return ConsoleOutcome::Finished;
 }
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 enum class ConsoleOutcome {
     Finished,       // the console work is done; the process ends
     StartWindow,    // no input file and no error: the windowed start follows
@@ -18,3 +20,5 @@ enum class ConsoleOutcome {
 // `arguments` excludes the program's own path; `programName` is that path's file name.
 ConsoleOutcome ConsoleMain(const std::vector<std::string>& arguments, const std::string& programName,
                            ConversionJob& job, Settings& settings);
+
+}  // namespace ravelin

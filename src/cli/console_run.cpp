@@ -18,6 +18,8 @@
 #include <initializer_list>
 #include <utility>
 
+namespace ravelin {
+
 namespace {
 
 struct Labelled {
@@ -321,3 +323,5 @@ bool IsAllowedBitDepth(std::string_view extension, int depth) {
 void ConsoleRun(bool quiet, ConversionJob& job, const Settings& settings) {
     Run(quiet, job, settings).Execute();
 }
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 #include <array>
 #include <string>
 
+namespace ravelin {
+
 namespace {
 
 using K = OptionKind;
@@ -158,3 +160,5 @@ void ApplyOption(const OptionRow& row, std::string_view value, Settings& setting
         if (const SettingField* also = FindSetting(row.alsoSets)) SetInteger(settings, *also, row.alsoValue);
     }
 }
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <span>
 #include <string_view>
 
+namespace ravelin {
+
 enum class OptionKind { Flag, FlagOff, Integer, Decimal, Token, Text };
 
 struct OptionRow {
@@ -26,3 +28,5 @@ const OptionRow* FindProfileOption(std::string_view name);
 
 // Converts `value` by the row's kind and stores it (and the row's second field) into `settings`.
 void ApplyOption(const OptionRow& row, std::string_view value, Settings& settings);
+
+}  // namespace ravelin

@@ -4,6 +4,8 @@
 #include "platform/ini.h"
 #include "platform/text.h"
 
+namespace ravelin {
+
 namespace {
 
 // A profile is a short text; anything larger is not one.
@@ -27,3 +29,5 @@ bool ApplyProfile(const std::string& path, Settings& settings) {
     }
     return true;
 }
+
+}  // namespace ravelin

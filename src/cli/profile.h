@@ -5,5 +5,9 @@
 
 #include <string>
 
+namespace ravelin {
+
 // Applies the profile's options to `settings`; false when the file is empty-named, missing or unreadable.
 bool ApplyProfile(const std::string& path, Settings& settings);
+
+}  // namespace ravelin

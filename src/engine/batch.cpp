@@ -8,6 +8,8 @@
 
 #include <chrono>
 
+namespace ravelin {
+
 namespace {
 
 void ApplyFileTimestamp(const ConversionJob& job, const Settings& settings) {
@@ -74,3 +76,5 @@ void ConvertBatch(BatchRun& run) {
     std::lock_guard guard(run.progressLock);
     run.progress.convertedCount = converted;
 }
+
+}  // namespace ravelin

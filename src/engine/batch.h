@@ -8,6 +8,8 @@
 #include <mutex>
 #include <thread>
 
+namespace ravelin {
+
 struct WatermarkFont;
 
 struct BatchRun {
@@ -27,3 +29,5 @@ void RunBatch(BatchRun& run);
 
 // The worker's loop (runs on the calling thread).
 void ConvertBatch(BatchRun& run);
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+namespace ravelin {
+
 class Bitmap {
 public:
     Bitmap() = default;
@@ -41,3 +43,5 @@ Bitmap Replace(Bitmap bitmap, Convert&& convert) {
     if (!bitmap) return {};
     return Bitmap(convert(bitmap.get()));
 }
+
+}  // namespace ravelin

@@ -4,6 +4,8 @@
 #include "platform/text.h"
 #include "settings/settings_fields.h"
 
+namespace ravelin {
+
 namespace {
 
 // Output/<EXT> BPP exists for exactly the extensions that have per-format keys.
@@ -80,3 +82,5 @@ Bitmap ConvertToOutputDepth(Bitmap bitmap, ConversionJob& job) {
         default: return {};
     }
 }
+
+}  // namespace ravelin

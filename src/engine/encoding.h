@@ -6,9 +6,13 @@
 #include "engine/job.h"
 #include "settings/settings.h"
 
+namespace ravelin {
+
 // Fills outputFormatId, outputDepth, autoDepth and saveFlags from job.outputExtension and the settings.
 void PrepareOutputEncoding(ConversionJob& job, const Settings& settings);
 
 // Converts the bitmap to job.outputDepth, choosing that depth for this file first when it is automatic.
 // Returns no bitmap when no conversion to the depth exists or FreeImage fails.
 Bitmap ConvertToOutputDepth(Bitmap bitmap, ConversionJob& job);
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 struct InputEntry {
     std::string subfolder;  // relative to the job's base folder, ending in '/', or empty
 };
@@ -44,3 +46,5 @@ struct ProgressRecord {
     std::int32_t convertedCount = 0;
     bool running = false;
 };
+
+}  // namespace ravelin

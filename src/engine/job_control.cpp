@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <random>
 
+namespace ravelin {
+
 std::int32_t NewRandomNumber() {
     thread_local std::mt19937 generator{std::random_device{}()};
     return std::uniform_int_distribution<std::int32_t>(1, 99999)(generator);
@@ -44,3 +46,5 @@ bool AddInputFile(ConversionJob& job, const std::string& path) {
     job.inputs.emplace(path, InputEntry{subfolder});
     return true;
 }
+
+}  // namespace ravelin

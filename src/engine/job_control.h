@@ -3,6 +3,8 @@
 
 #include "engine/job.h"
 
+namespace ravelin {
+
 // Clears the job for a new run: program folder, counters (a fresh random number, sequence 1), folders,
 // formats, inputs, and the list of accepted input extensions.
 void ResetJob(ConversionJob& job);
@@ -12,3 +14,5 @@ bool AddInputFile(ConversionJob& job, const std::string& path);
 
 // A random integer from 1 to 99999.
 std::int32_t NewRandomNumber();
+
+}  // namespace ravelin

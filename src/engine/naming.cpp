@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <ctime>
 
+namespace ravelin {
+
 namespace {
 
 // In the order of expansion.
@@ -92,3 +94,5 @@ std::string ExpandWatermarkText(const Settings& settings, const ConversionJob& j
     }
     return expanded;
 }
+
+}  // namespace ravelin

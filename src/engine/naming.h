@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace ravelin {
+
 // Replaces every occurrence of `token` (one of the naming tokens, any letter case) in `text` by its value.
 std::string ExpandToken(std::string_view text, std::string_view token, const ConversionJob& job);
 
@@ -15,3 +17,5 @@ std::string BuildOutputPath(const ConversionJob& job, const Settings& settings);
 
 // Watermark/Text with its naming tokens expanded (left alone when it holds fewer than two '%').
 std::string ExpandWatermarkText(const Settings& settings, const ConversionJob& job);
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include "engine/safe_save.h"
 #include "engine/steps/steps.h"
 
+namespace ravelin {
+
 Bitmap ProcessBitmap(Bitmap bitmap, ConversionJob& job, const Settings& settings, const WatermarkFont* font) {
     StepContext context{settings, job, 0, 0, font};
     bitmap = RotateStep(std::move(bitmap), context);
@@ -36,3 +38,5 @@ bool ConvertFile(ConversionJob& job, const Settings& settings, const WatermarkFo
     if (!bitmap) return false;
     return SaveReplacing(bitmap, job.outputFormatId, job.saveFlags, job.currentOutput, job.currentInput);
 }
+
+}  // namespace ravelin

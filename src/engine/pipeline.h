@@ -5,6 +5,8 @@
 #include "engine/job.h"
 #include "settings/settings.h"
 
+namespace ravelin {
+
 struct WatermarkFont;
 
 // Runs every processing step on a loaded bitmap, in order, ending with the output depth. Sets the job's
@@ -14,3 +16,5 @@ Bitmap ProcessBitmap(Bitmap bitmap, ConversionJob& job, const Settings& settings
 // Converts job.currentInput and saves it under the name the mask builds (stored in job.currentOutput).
 // True when the output file was written.
 bool ConvertFile(ConversionJob& job, const Settings& settings, const WatermarkFont* font);
+
+}  // namespace ravelin

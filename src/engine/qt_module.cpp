@@ -6,6 +6,8 @@
 
 #include <mutex>
 
+namespace ravelin {
+
 namespace {
 
 struct LoadedModule {
@@ -48,3 +50,5 @@ const RavelinQtApi* QtModule() {
 std::string QtModuleError() {
     return Module().error;
 }
+
+}  // namespace ravelin

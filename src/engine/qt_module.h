@@ -5,9 +5,13 @@
 
 #include <string>
 
+namespace ravelin {
+
 // The module's interface, or nullptr when it cannot be loaded (missing, wrong version). Thread-safe;
 // loads at most once per process.
 const RavelinQtApi* QtModule();
 
 // Why the last load failed, for diagnostics.
 std::string QtModuleError();
+
+}  // namespace ravelin

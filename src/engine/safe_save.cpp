@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 bool IsSameFile(const std::string& a, const std::string& b) {
@@ -127,3 +129,5 @@ bool SaveReplacing(const Bitmap& bitmap, int formatId, int flags, const std::str
     }
     return true;
 }
+
+}  // namespace ravelin

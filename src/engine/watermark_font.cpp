@@ -2,6 +2,8 @@
 
 #include "engine/qt_module.h"
 
+namespace ravelin {
+
 void WatermarkFontRelease::operator()(WatermarkFont* font) const {
     if (font && font->font) font->api->fontFree(font->font);
     delete font;
@@ -23,3 +25,5 @@ WatermarkFontHandle LoadWatermarkFont(const Settings& settings) {
     if (!font) return {};
     return WatermarkFontHandle(new WatermarkFont{api, font});
 }
+
+}  // namespace ravelin

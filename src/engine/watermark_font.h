@@ -7,6 +7,8 @@
 
 #include <memory>
 
+namespace ravelin {
+
 struct WatermarkFont {
     const RavelinQtApi* api = nullptr;
     RavelinFont* font = nullptr;
@@ -21,3 +23,5 @@ using WatermarkFontHandle = std::unique_ptr<WatermarkFont, WatermarkFontRelease>
 // for effect 1, struck out for effect 2. Empty when it cannot be loaded: an empty name, a size below one
 // point or beyond what the font engine draws, no face from fontconfig, or no Qt module.
 WatermarkFontHandle LoadWatermarkFont(const Settings& settings);
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 #include "settings/product_formats.h"
 #include "texts/text_table.h"
 
+namespace ravelin {
+
 namespace {
 
 struct FormatGroup {
@@ -148,3 +150,5 @@ std::string WatermarkImageFilter() {
     for (const FilterEntry& entry : entries) allPatterns += (allPatterns.empty() ? "" : ";") + entry.patterns;
     return JoinFilter(allPatterns, entries);
 }
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ravelin {
+
 struct InputFormat {
     std::string extension;    // lower case, without dot
     std::string formatKey;    // the extension naming the format; aliases share it (jpeg -> jpg)
@@ -32,3 +34,5 @@ std::string InputFileFilter();
 
 // The watermark chooser's filter: JPEG, PNG and BMP pictures.
 std::string WatermarkImageFilter();
+
+}  // namespace ravelin

@@ -7,6 +7,8 @@
 
 #include "platform/text.h"
 
+namespace ravelin {
+
 namespace {
 
 struct OutputCatalogue {
@@ -190,3 +192,5 @@ std::string FormatListLabel(std::string_view extension) {
     if (entry.extension.empty()) return {};
     return ToUpper(entry.extension) + " (" + entry.description + ")";
 }
+
+}  // namespace ravelin

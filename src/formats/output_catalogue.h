@@ -8,6 +8,8 @@
 
 #include "settings/settings.h"
 
+namespace ravelin {
+
 struct FormatEntry {
     int formatId = 0;         // FREE_IMAGE_FORMAT
     std::string extension;    // lower case, without dot
@@ -37,3 +39,5 @@ int SaveFlags(std::string_view extension, const Settings& settings);
 // "JPG (JPEG File Format)": the upper-case extension and the description in parentheses; empty for an
 // extension without entry.
 std::string FormatListLabel(std::string_view extension);
+
+}  // namespace ravelin

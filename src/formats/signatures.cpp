@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 // A run of bytes expected at a fixed offset, written as hexadecimal pairs.
@@ -182,3 +184,5 @@ std::string DetectFileType(const std::string& path) {
     ::close(fd);
     return DetectFileTypeFromBytes(std::span<const unsigned char>(buffer, length));
 }
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+namespace ravelin {
+
 inline constexpr const char* kUnrecognizedFileType = "[ERROR] UNRECOGNIZED";
 
 // At most this many leading bytes decide the type.
@@ -16,3 +18,5 @@ std::string DetectFileTypeFromBytes(std::span<const unsigned char> bytes);
 // The same for the first bytes of a file. Anything but a readable regular file is unrecognised;
 // the call never waits on a pipe or a device.
 std::string DetectFileType(const std::string& path);
+
+}  // namespace ravelin

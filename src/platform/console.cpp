@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+namespace ravelin {
+
 void PrintLine(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
@@ -42,3 +44,5 @@ void WaitForKey() {
     }
     tcsetattr(STDIN_FILENO, TCSANOW, &saved);
 }
+
+}  // namespace ravelin

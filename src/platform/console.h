@@ -3,9 +3,13 @@
 
 #include <string_view>
 
+namespace ravelin {
+
 void PrintLine(std::string_view text);
 // Sets the terminal's title; does nothing unless standard output is a terminal.
 void SetConsoleTitle(std::string_view title);
 // Waits for one key. With a terminal on standard input, one key press; otherwise one byte, and end of
 // input counts as a key, so that a script never hangs.
 void WaitForKey();
+
+}  // namespace ravelin

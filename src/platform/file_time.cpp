@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+namespace ravelin {
+
 std::optional<std::int64_t> ModificationTime(const std::string& path) {
     struct stat status {};
     if (stat(path.c_str(), &status) != 0) return std::nullopt;
@@ -14,3 +16,5 @@ bool SetModificationTime(const std::string& path, std::int64_t secondsSince1970)
     const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(secondsSince1970), 0}};
     return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
+
+}  // namespace ravelin

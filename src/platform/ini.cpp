@@ -8,6 +8,8 @@
 
 #include <cerrno>
 
+namespace ravelin {
+
 const IniSection* IniDocument::Find(std::string_view name) const {
     for (const IniSection& section : sections) {
         if (EqualsIgnoreCase(section.name, name)) return &section;
@@ -90,3 +92,5 @@ std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t ma
     bytes.resize(done);
     return bytes;
 }
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ravelin {
+
 struct IniEntry {
     std::string key;
     std::string value;
@@ -32,3 +34,5 @@ IniDocument ParseIni(std::string_view bytes);
 // The bytes of a regular file of at most `maxBytes`; nothing for a folder, a device, a pipe, a missing or
 // unreadable file, or a larger one.
 std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes);
+
+}  // namespace ravelin

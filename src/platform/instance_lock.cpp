@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+namespace ravelin {
+
 std::string InstanceLock::PathFor(const std::string& name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime && *runtime == '/') {
@@ -30,3 +32,5 @@ InstanceLock::InstanceLock(const std::string& name) {
 InstanceLock::~InstanceLock() {
     if (fd_ >= 0) close(fd_);
 }
+
+}  // namespace ravelin

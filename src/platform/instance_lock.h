@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace ravelin {
+
 class InstanceLock {
 public:
     // Takes the lock named `name`; check held() to see whether it was free.
@@ -19,3 +21,5 @@ public:
 private:
     int fd_ = -1;
 };
+
+}  // namespace ravelin

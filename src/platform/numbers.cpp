@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+namespace ravelin {
+
 namespace {
 
 std::size_t SkipBlanks(std::string_view text, std::size_t i = 0) {
@@ -82,3 +84,5 @@ long long ParseLeadingInteger(std::string_view text) {
     }
     return negative ? -value : value;
 }
+
+}  // namespace ravelin

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace ravelin {
+
 // Leading blanks and tabs skipped, optional sign, then decimal digits; "$" introduces hexadecimal and
 // "%" binary digits. Stops at the first other character; no digits gives 0. Wraps to 32 bits.
 std::int32_t ParseOptionInteger(std::string_view text);
@@ -14,3 +16,5 @@ float ParseLeadingFloat(std::string_view text);
 
 // The leading decimal integer (optional sign), 0 when none; saturates instead of overflowing.
 long long ParseLeadingInteger(std::string_view text);
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+namespace ravelin {
+
 std::string ProgramFolder() {
     std::vector<char> buffer(4096);
     const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
@@ -50,3 +52,5 @@ std::string WithTrailingSlash(std::string folder) {
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder;
 }
+
+}  // namespace ravelin

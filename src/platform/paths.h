@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace ravelin {
+
 // Folder of the running program's file, ending in '/'.
 std::string ProgramFolder();
 
@@ -38,3 +40,5 @@ std::string_view ExtensionOf(std::string_view path);
 
 // `folder` with a trailing '/' unless it is empty or already ends in one.
 std::string WithTrailingSlash(std::string folder);
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace ravelin {
+
 namespace {
 
 locale_t Utf8Locale() {
@@ -157,3 +159,5 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     for (const char c : bytes) AppendUtf8(static_cast<unsigned char>(c), out);
     return out;
 }
+
+}  // namespace ravelin

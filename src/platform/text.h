@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ravelin {
+
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 // First character upper case, the rest lower case.
@@ -30,3 +32,5 @@ void AppendUtf8(char32_t code, std::string& out);
 
 // ISO-8859-1 bytes as UTF-8.
 std::string Latin1ToUtf8(std::string_view bytes);
+
+}  // namespace ravelin

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace ravelin {
+
 namespace {
 
 constexpr QImage::Format kDrawingFormat = QImage::Format_ARGB32_Premultiplied;
@@ -132,3 +134,5 @@ int CanvasEncodePng(const RavelinCanvas* canvas, unsigned char** data, std::size
 void BufferFree(unsigned char* data) {
     std::free(data);
 }
+
+}  // namespace ravelin

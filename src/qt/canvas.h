@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+namespace ravelin {
+
 struct RavelinCanvas {
     QImage image;  // premultiplied ARGB while drawing; plain ARGB once its pixels were handed out
 };
@@ -24,3 +26,5 @@ void CanvasDraw(RavelinCanvas* target, const RavelinCanvas* source, int x, int y
 const unsigned char* CanvasPixels(RavelinCanvas* canvas, int* stride);
 int CanvasEncodePng(const RavelinCanvas* canvas, unsigned char** data, std::size_t* size);
 void BufferFree(unsigned char* data);
+
+}  // namespace ravelin

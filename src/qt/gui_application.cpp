@@ -4,6 +4,8 @@
 
 #include <mutex>
 
+namespace ravelin {
+
 namespace {
 
 // Qt's warnings (a font size it adjusts, a damaged picture it reads) are not for the console, which prints
@@ -32,3 +34,5 @@ bool EnsureGuiApplication() {
     std::call_once(once, [] { ready = CreateOffscreenApplication(); });
     return ready && qobject_cast<QGuiApplication*>(QCoreApplication::instance());
 }
+
+}  // namespace ravelin

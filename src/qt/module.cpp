@@ -3,6 +3,8 @@
 #include "qt/canvas.h"
 #include "qt/text.h"
 
+namespace ravelin {
+
 namespace {
 
 const RavelinQtApi kApi = {
@@ -32,3 +34,5 @@ const RavelinQtApi kApi = {
 extern "C" __attribute__((visibility("default"))) const RavelinQtApi* ravelin_qt_api() {
     return &kApi;
 }
+
+}  // namespace ravelin

@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace ravelin {
+
 extern "C" {
 
 inline constexpr int kQtModuleApiVersion = 2;
@@ -83,3 +85,5 @@ struct RavelinQtApi {
 // Exported by the module.
 const RavelinQtApi* ravelin_qt_api();
 }
+
+}  // namespace ravelin

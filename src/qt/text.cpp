@@ -11,6 +11,8 @@
 
 #include <cmath>
 
+namespace ravelin {
+
 namespace {
 
 // FreeType takes pixel sizes up to 65535.
@@ -96,3 +98,5 @@ void DrawSmoothText(RavelinCanvas* canvas, const RavelinFont* font, const char* 
     painter.setPen(QColor::fromRgba(argb));
     painter.drawText(QPointF(x, y + QFontMetricsF(font->smooth).ascent()), QString::fromUtf8(text));
 }
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QFont>
 
+namespace ravelin {
+
 struct RavelinFont {
     QFont raster;  // hard-edged, hinted: the raster text
     QFont smooth;  // antialiased: the vector text
@@ -20,3 +22,5 @@ void DrawRasterText(RavelinCanvas* canvas, const RavelinFont* font, const char* 
                     std::uint32_t textArgb, std::uint32_t backArgb);
 void DrawSmoothText(RavelinCanvas* canvas, const RavelinFont* font, const char* text, double x, double y,
                     std::uint32_t argb);
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+namespace ravelin {
+
 namespace {
 
 int Centred(int desktop, int size) {
@@ -54,3 +56,5 @@ void RememberOutputFolder(Settings& settings, const std::string& folder) {
     }
     settings.recentOutFolders = list;
 }
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <span>
 
+namespace ravelin {
+
 namespace {
 
 struct CodeEntry {
@@ -145,3 +147,5 @@ std::vector<std::string> FamilyLabelKeys(OptionFamily family, std::string_view o
     }
     return keys;
 }
+
+}  // namespace ravelin

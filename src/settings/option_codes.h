@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ravelin {
+
 enum class OptionFamily : int {
     DdsLoadMode = 0,
     RawLoadMode = 1,
@@ -50,3 +52,5 @@ inline std::string CodeToToken(OptionFamily family, int code, std::string_view o
 // Text-table keys (group "Preferences") of a family's dialog list entries, in code order.
 // For compression, `option` selects the format's row.
 std::vector<std::string> FamilyLabelKeys(OptionFamily family, std::string_view option = {});
+
+}  // namespace ravelin

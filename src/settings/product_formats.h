@@ -5,5 +5,9 @@
 #include <array>
 #include <string_view>
 
+namespace ravelin {
+
 inline constexpr std::array<std::string_view, 1> InputExtensions = {"pcx"};
 inline constexpr std::array<std::string_view, 1> OutputExtensions = {"jpg"};
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace ravelin {
+
 using Flag = std::int8_t;
 using Code8 = std::int8_t;
 using Code32 = std::int32_t;
@@ -120,3 +122,5 @@ void RememberOutputFolder(Settings& settings, const std::string& folder);
 // The one-line vendor notice: default of Watermark/Text and part of the console banner.
 inline constexpr const char* kVendorNotice = "Converted with Orvanta PCX to JPG \xC2\xA9 Orvanta Software";
 inline constexpr const char* kVendorWebsite = "https://www.orvanta.example/ravelin/";
+
+}  // namespace ravelin

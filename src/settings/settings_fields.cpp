@@ -6,6 +6,8 @@
 #include <array>
 #include <type_traits>
 
+namespace ravelin {
+
 namespace {
 
 using K = FieldKind;
@@ -227,3 +229,5 @@ long long GetInteger(const Settings& settings, std::string_view name) {
     const SettingField* field = FindSetting(name);
     return field ? GetInteger(settings, *field) : 0;
 }
+
+}  // namespace ravelin

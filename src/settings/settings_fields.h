@@ -10,6 +10,8 @@
 #include <string_view>
 #include <variant>
 
+namespace ravelin {
+
 enum class FieldKind { Flag, Code8, Code32, Int, Byte, Float, Date, String, Colour, Depth };
 
 using FieldRef = std::variant<std::int8_t Settings::*, std::int32_t Settings::*, float Settings::*,
@@ -45,3 +47,5 @@ void SetText(Settings& settings, const SettingField& field, std::string value);
 
 // Convenience for code that names a field: GetInteger(settings, "Output/JPG Quality").
 long long GetInteger(const Settings& settings, std::string_view name);
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include "platform/text.h"
 #include "texts/text_table.h"
 
+namespace ravelin {
+
 namespace {
 
 constexpr char16_t kJoin = u'\x01';
@@ -164,3 +166,5 @@ std::size_t TextStore::EntryCount(std::string_view groupName) const {
     const std::size_t g = FindGroup(UpperUtf16(groupName));
     return g == 0 ? 0 : groups_[g].last + 1 - groups_[g].first;
 }
+
+}  // namespace ravelin

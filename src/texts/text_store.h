@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+namespace ravelin {
+
 class TextStore {
 public:
     explicit TextStore(std::string_view data);
@@ -47,3 +49,5 @@ private:
 
 // The process-wide table, built from the data compiled into the program on first use.
 const TextStore& EmbeddedTextStore();
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 
 #include "texts/text_store.h"
 
+namespace ravelin {
+
 extern const unsigned char kEmbeddedTexts[];
 extern const std::size_t kEmbeddedTextsSize;
 
@@ -64,3 +66,5 @@ std::string Format(std::string_view text, std::string_view s1, std::string_view 
     }
     return out;
 }
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 
 #include <fstream>
 
+namespace ravelin {
+
 namespace {
 
 TEST(Version, FormatsTheNumber) {
@@ -152,3 +154,5 @@ TEST(OptionTable, EveryRowTargetsAFieldOfTheRecord) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <fstream>
 
+namespace ravelin {
+
 namespace {
 
 struct Decoded {
@@ -165,3 +167,5 @@ TEST_F(ChainRunTest, QtModuleLoadsOnlyWhenTheChainDraws) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -12,6 +12,8 @@
 
 #include <filesystem>
 
+namespace ravelin {
+
 namespace {
 
 const std::vector<std::string> kBanner = {"Orvanta PCX to JPG 3.1",
@@ -379,3 +381,5 @@ TEST(ConsoleCommands, HostileArgumentsNeverCrash) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <functional>
 
+namespace ravelin {
+
 namespace {
 
 struct Runner {
@@ -54,3 +56,5 @@ TEST(Batch, BothRunnersConvertAndCountAlike) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

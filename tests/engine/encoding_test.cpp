@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ravelin {
+
 namespace {
 
 Bitmap MakeBitmap(unsigned bpp) {
@@ -120,3 +122,5 @@ TEST(AutomaticDepth, ProcessedColourPictureOfAPaletteSourceKeepsItsColours) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

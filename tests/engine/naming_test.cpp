@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+namespace ravelin {
+
 namespace {
 
 class NamingTest : public ::testing::Test {
@@ -77,3 +79,5 @@ TEST_F(NamingTest, WatermarkTextKeepsItsCaseAndNeedsTwoPercentSigns) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

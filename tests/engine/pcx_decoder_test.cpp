@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -160,3 +162,5 @@ TEST(PcxDecoder, LoadsFromAFileAsFromMemory) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

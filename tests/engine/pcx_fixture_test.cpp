@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace ravelin {
+
 namespace {
 
 struct FixtureCase {
@@ -44,3 +46,5 @@ TEST(PcxFixtures, NetpbmFilesReadAsNetpbmReadsThem) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -118,3 +120,5 @@ TEST(PcxAgainstFreeImage, IdenticalOnNetpbmFilesFreeImageReadsCorrectly) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -149,3 +151,5 @@ TEST(PcxHeader, AHugeClaimInASmallFileCannotBeHeld) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

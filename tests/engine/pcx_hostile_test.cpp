@@ -21,6 +21,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -186,3 +188,5 @@ TEST(PcxHostile, RegressionFilesFailOrLoadCleanly) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 using Bytes = std::vector<unsigned char>;
@@ -84,3 +86,5 @@ TEST(PcxStream, ScanTellsWhereThePictureEnds) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 using Rgba = std::array<unsigned, 4>;
 
 // The colour at (x, y), y counted from the top as in the file; alpha 255 where the bitmap has none.
@@ -80,3 +82,5 @@ inline std::vector<unsigned char> ReadFileBytes(const std::string& path) {
     const std::string text = ReadFileText(path);
     return {text.begin(), text.end()};
 }
+
+}  // namespace ravelin

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
+namespace ravelin {
+
 namespace {
 
 bool SameBitmaps(const Bitmap& a, const Bitmap& b) {
@@ -67,3 +69,5 @@ TEST(PcxWindows, TruncatedFileFailsWhateverTheWindow) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <string>
 
+namespace ravelin {
+
 namespace {
 
 // A picture whose JPEG is far larger than one write buffer, so that the encoder's output goes out in pieces.
@@ -103,3 +105,5 @@ TEST_F(SafeSaveTest, RefusesWhatCannotOrMustNotBeWritten) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

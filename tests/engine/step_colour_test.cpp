@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ravelin {
+
 namespace {
 
 using namespace step_test;
@@ -140,3 +142,5 @@ TEST(ToneSteps, NoBitmapStaysNoBitmap) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

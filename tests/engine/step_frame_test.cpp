@@ -7,6 +7,8 @@
 
 #include <climits>
 
+namespace ravelin {
+
 namespace {
 
 using namespace step_test;
@@ -138,3 +140,5 @@ TEST(FrameStep, DirectHandOverEqualsThePngRoute) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ravelin {
+
 namespace {
 
 using namespace step_test;
@@ -196,3 +198,5 @@ TEST(GeometrySteps, NoBitmapStaysNoBitmap) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -7,6 +7,8 @@
 
 #include <unistd.h>
 
+namespace ravelin {
+
 namespace step_test {
 
 Settings ChainSettings() {
@@ -24,3 +26,5 @@ std::string SavePicture(const Bitmap& bitmap, FREE_IMAGE_FORMAT format, const st
 }
 
 }  // namespace step_test
+
+}  // namespace ravelin

@@ -15,6 +15,8 @@
 #include <ostream>
 #include <string>
 
+namespace ravelin {
+
 namespace step_test {
 
 struct Colour {
@@ -128,3 +130,5 @@ struct StepRun {
 std::string SavePicture(const Bitmap& bitmap, FREE_IMAGE_FORMAT format, const std::string& name);
 
 }  // namespace step_test
+
+}  // namespace ravelin

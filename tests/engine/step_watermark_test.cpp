@@ -11,6 +11,8 @@
 #include <fstream>
 #include <set>
 
+namespace ravelin {
+
 namespace {
 
 using namespace step_test;
@@ -416,3 +418,5 @@ TEST_F(TextWatermarkTest, DirectHandOverEqualsThePngRoute) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

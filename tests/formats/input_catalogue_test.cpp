@@ -8,6 +8,8 @@
 
 #include "formats/input_catalogue.h"
 
+namespace ravelin {
+
 namespace {
 
 TEST(InputCatalogue, HoldsSeventyNineDistinctExtensions) {
@@ -78,3 +80,5 @@ TEST(FileFilters, WatermarkFilterOffersJpegPngAndBmp) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -9,6 +9,8 @@
 #include "formats/output_catalogue.h"
 #include "settings/product_formats.h"
 
+namespace ravelin {
+
 namespace {
 
 struct CatalogueRow {
@@ -194,3 +196,5 @@ TEST(SaveFlags, FormatsWithoutOptionsSaveWithZero) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

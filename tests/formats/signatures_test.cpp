@@ -12,6 +12,8 @@
 
 #include "formats/signatures.h"
 
+namespace ravelin {
+
 namespace {
 
 std::vector<unsigned char> Bytes(const std::string& hex) {
@@ -206,3 +208,5 @@ TEST_F(SignatureFiles, AnythingButAReadableFileIsUnrecognised) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace ravelin {
+
 namespace {
 
 TEST(Text, CaseMappingIsUnicodeAwareAndKeepsBrokenBytes) {
@@ -59,3 +61,5 @@ TEST(Ini, SectionsKeysAndValuesAreTrimmedAndFoundInAnyCase) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

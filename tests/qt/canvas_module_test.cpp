@@ -11,6 +11,8 @@
 #include <set>
 #include <thread>
 
+namespace ravelin {
+
 namespace {
 
 const RavelinQtApi& Api() {
@@ -158,3 +160,5 @@ TEST(Threads, FontAndCanvasMoveBetweenThreadsOneAtATime) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 
 #include <set>
 
+namespace ravelin {
+
 namespace {
 
 TEST(SettingFields, EveryFieldIsDeclaredOnceAndFoundByNameInAnyCase) {
@@ -136,3 +138,5 @@ TEST(FamilyLabels, ListInCodeOrder) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+namespace ravelin {
+
 namespace {
 
 struct Layout {
@@ -236,3 +238,5 @@ PcxImage TestPattern8(unsigned width, unsigned height) {
     }
     return image;
 }
+
+}  // namespace ravelin

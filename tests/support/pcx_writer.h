@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 enum class PcxVariant {
     Mono1,     // 1 bit, 1 plane: indices 0..1
     Cga2,      // 2 bits, 1 plane: indices 0..3
@@ -72,3 +74,5 @@ PcxImage TestPattern32(unsigned width, unsigned height);  // Rgba32: as TestPatt
 // Little helpers for damaging bytes in tests.
 void SetLe16(std::vector<unsigned char>& bytes, std::size_t offset, unsigned value);
 unsigned ColoursOf(PcxVariant variant);  // 2, 4, 8, 16 or 256 (0 for Rgb24, Rgba32)
+
+}  // namespace ravelin

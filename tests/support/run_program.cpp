@@ -12,6 +12,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace ravelin {
+
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "ravelin-test-XXXXXX").string();
     if (mkdtemp(pattern.data())) path = pattern + "/";
@@ -107,3 +109,5 @@ std::string ReadFileText(const std::string& path) {
     bytes << stream.rdbuf();
     return bytes.str();
 }
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace ravelin {
+
 struct TempDir {
     TempDir();
     ~TempDir();
@@ -34,3 +36,5 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 ProgramRun RunRavelin(const std::vector<std::string>& arguments, const RunOptions& options = {});
 
 std::string ReadFileText(const std::string& path);
+
+}  // namespace ravelin

@@ -9,6 +9,8 @@
 #include "texts/text_store.h"
 #include "texts/text_table.h"
 
+namespace ravelin {
+
 namespace {
 
 TEST(TextTable, HoldsEveryGroupInDataOrderWithItsEntries) {
@@ -190,3 +192,5 @@ TEST(Format, FillsTheTablesOwnTexts) {
 }
 
 }  // namespace
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+namespace ravelin {
+
 // The standard 16 colours of EGA and VGA text modes.
 const unsigned char kPcxDefaultPalette16[48] = {
     0x00, 0x00, 0x00, 0x00, 0x00, 0xAA, 0x00, 0xAA, 0x00, 0x00, 0xAA, 0xAA,
@@ -187,3 +189,5 @@ Bitmap DecodePcx(const PcxHeader& header, PcxByteSource& source, const PcxTraile
     }
     return bitmap;
 }
+
+}  // namespace ravelin

@@ -12,6 +12,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace ravelin {
+
 // The last 769 bytes of the file, where an 8-bit picture keeps its palette, and the offset they start at.
 struct PcxTrailer {
     const unsigned char* bytes = nullptr;  // nullptr when the file is shorter than the header and trailer
@@ -25,3 +27,5 @@ extern const unsigned char kPcxDefaultPalette16[48];
 // a stream that ends before the picture does gives an empty bitmap.
 Bitmap DecodePcx(const PcxHeader& header, PcxByteSource& source, const PcxTrailer& trailer);
 Bitmap DecodePcx(const PcxHeader& header, const unsigned char* stream, std::size_t size, const PcxTrailer& trailer);
+
+}  // namespace ravelin

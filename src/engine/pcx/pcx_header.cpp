@@ -1,5 +1,7 @@
 #include "engine/pcx/pcx_header.h"
 
+namespace ravelin {
+
 namespace {
 
 constexpr unsigned char kManufacturer = 0x0A;
@@ -84,3 +86,5 @@ std::uint64_t MaxEncodedBytes(const PcxHeader& header) {
 bool FileCanHoldPicture(const PcxHeader& header, std::uint64_t fileSize) {
     return fileSize >= kPcxHeaderSize && fileSize - kPcxHeaderSize >= MinEncodedBytes(header);
 }
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace ravelin {
+
 constexpr std::size_t kPcxHeaderSize = 128;
 constexpr std::size_t kPcxPaletteTrailerSize = 769;  // the 0x0C marker and 256 R, G, B triples
 
@@ -52,3 +54,5 @@ std::uint64_t MaxEncodedBytes(const PcxHeader& header);
 
 // Whether a file of `fileSize` bytes can hold the picture its header claims.
 bool FileCanHoldPicture(const PcxHeader& header, std::uint64_t fileSize);
+
+}  // namespace ravelin

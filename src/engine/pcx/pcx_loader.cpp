@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 class FileDescriptor {
@@ -105,3 +107,5 @@ Bitmap LoadPcxFromMemory(const unsigned char* data, std::size_t size) {
     const std::uint64_t useful = std::min<std::uint64_t>(size - kPcxHeaderSize, MaxEncodedBytes(*header));
     return DecodePcx(*header, data + kPcxHeaderSize, static_cast<std::size_t>(useful), trailer);
 }
+
+}  // namespace ravelin

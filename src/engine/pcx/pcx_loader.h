@@ -9,6 +9,10 @@
 #include <cstddef>
 #include <string>
 
+namespace ravelin {
+
 // The file is read `windowBytes` at a time (tests make it small to cross every boundary).
 Bitmap LoadPcx(const std::string& path, std::size_t windowBytes = 256 * 1024);
 Bitmap LoadPcxFromMemory(const unsigned char* data, std::size_t size);
+
+}  // namespace ravelin

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace ravelin {
+
 bool PcxStreamReader::NextWindow() {
     windowStart_ += position_;
     position_ = 0;
@@ -105,3 +107,5 @@ std::optional<std::uint64_t> ScanPcxStream(const PcxHeader& header, const unsign
     MemoryByteSource source(data, size);
     return ScanPcxStream(header, source);
 }
+
+}  // namespace ravelin

@@ -10,6 +10,8 @@
 #include <optional>
 #include <span>
 
+namespace ravelin {
+
 // Where the stream's bytes come from, a window at a time, so that a file need not be held whole in memory.
 class PcxByteSource {
 public:
@@ -71,3 +73,5 @@ private:
 // the picture takes, or nothing when the stream ends before the picture does.
 std::optional<std::uint64_t> ScanPcxStream(const PcxHeader& header, PcxByteSource& source);
 std::optional<std::uint64_t> ScanPcxStream(const PcxHeader& header, const unsigned char* data, std::size_t size);
+
+}  // namespace ravelin

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace ravelin {
+
 Canvas& Canvas::operator=(Canvas&& other) noexcept {
     if (this != &other) {
         if (handle_) api_->canvasFree(handle_);
@@ -107,3 +109,5 @@ TextSize MeasureText(const WatermarkFont& font, const std::string& text, bool sm
 std::uint32_t Argb(long long alpha, std::uint32_t rgb) {
     return (static_cast<std::uint32_t>(std::clamp(alpha, 0LL, 255LL)) << 24) | (rgb & 0xFFFFFFu);
 }
+
+}  // namespace ravelin

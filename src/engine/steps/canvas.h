@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+namespace ravelin {
+
 struct WatermarkFont;
 
 struct CanvasPoint {
@@ -66,3 +68,5 @@ TextSize MeasureText(const WatermarkFont& font, const std::string& text, bool sm
 
 // An 0xRRGGBB colour with an alpha (clamped to 0..255) as the canvas takes it.
 std::uint32_t Argb(long long alpha, std::uint32_t rgb);
+
+}  // namespace ravelin

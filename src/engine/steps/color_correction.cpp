@@ -1,5 +1,7 @@
 #include "engine/steps/steps.h"
 
+namespace ravelin {
+
 Bitmap ColorCorrectionStep(Bitmap bitmap, const StepContext& context) {
     const Settings& settings = context.settings;
     if (!bitmap || !settings.doColorCorrection) return bitmap;
@@ -11,3 +13,5 @@ Bitmap ColorCorrectionStep(Bitmap bitmap, const StepContext& context) {
                            settings.invert ? TRUE : FALSE);
     return bitmap;
 }
+
+}  // namespace ravelin

@@ -1,5 +1,7 @@
 #include "engine/steps/colour_text.h"
 
+namespace ravelin {
+
 namespace {
 
 int HexDigit(char c) {
@@ -25,3 +27,5 @@ Rgb ParseColourText(std::string_view text) {
     if (text.size() != 6) return {};
     return {ReadPair(text.substr(0, 2)), ReadPair(text.substr(2, 2)), ReadPair(text.substr(4, 2))};
 }
+
+}  // namespace ravelin

@@ -1,5 +1,7 @@
 #include "engine/steps/steps.h"
 
+namespace ravelin {
+
 namespace {
 
 FREE_IMAGE_DITHER DitherOf(int algorithm) {
@@ -24,3 +26,5 @@ Bitmap DitherStep(Bitmap bitmap, const StepContext& context) {
     const FREE_IMAGE_DITHER algorithm = DitherOf(settings.ditherAlgorithm);
     return Replace(std::move(bitmap), [&](FIBITMAP* dib) { return FreeImage_Dither(dib, algorithm); });
 }
+
+}  // namespace ravelin

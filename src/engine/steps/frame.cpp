@@ -2,6 +2,8 @@
 #include "engine/steps/overlay.h"
 #include "engine/steps/steps.h"
 
+namespace ravelin {
+
 Canvas DrawFrameOverlay(const Settings& settings, long long width, long long height) {
     Canvas bands = Canvas::Create(width, height);
     if (!bands) return bands;
@@ -38,3 +40,5 @@ Bitmap FrameStep(Bitmap bitmap, const StepContext& context) {
     if (!overlay) return bitmap;  // no overlay: the picture goes on unframed
     return CompositeOverlay(std::move(bitmap), overlay);
 }
+
+}  // namespace ravelin

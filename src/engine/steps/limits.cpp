@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace ravelin {
+
 bool RotationFitsLimits(long long width, long long height, double degrees) {
     const double radians = degrees * std::numbers::pi / 180.0;
     const double c = std::fabs(std::cos(radians)), s = std::fabs(std::sin(radians));
@@ -12,3 +14,5 @@ bool RotationFitsLimits(long long width, long long height, double degrees) {
     if (turnedWidth > kMaxImageSide || turnedHeight > kMaxImageSide) return false;
     return FitsImageLimits(static_cast<long long>(turnedWidth), static_cast<long long>(turnedHeight));
 }
+
+}  // namespace ravelin

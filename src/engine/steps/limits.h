@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+namespace ravelin {
+
 inline constexpr long long kMaxImageSide = kCanvasMaxSide;              // 65535, the PCX format's own limit
 inline constexpr long long kMaxImagePixels = static_cast<long long>(kCanvasMaxPixels);  // 2^28
 
@@ -17,3 +19,5 @@ inline bool FitsImageLimits(long long width, long long height) {
 
 // Whether turning a width x height picture by `degrees` (the canvas growing to hold it) stays within the limits.
 bool RotationFitsLimits(long long width, long long height, double degrees);
+
+}  // namespace ravelin

@@ -7,6 +7,8 @@
 
 #include <string>
 
+namespace ravelin {
+
 struct WatermarkFont;
 
 // FreeImage_Composite(overlay, FALSE, no background colour, picture): the 24-bit picture with the 32-bit
@@ -39,3 +41,5 @@ WatermarkPlacement ImagePlacement(const Settings& settings);
 // w x h 24-bit picture. The picture comes back unmarked when the watermark does not fit.
 Bitmap PlaceWatermark(Bitmap picture, Bitmap mark, const WatermarkPlacement& placement, const Settings& settings,
                       long long width, long long height);
+
+}  // namespace ravelin

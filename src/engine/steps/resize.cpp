@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace ravelin {
+
 namespace {
 
 // The target side from its number and unit: pixels, or percent of the current side rounded half to even.
@@ -56,3 +58,5 @@ Bitmap ResizeStep(Bitmap bitmap, const StepContext& context) {
         return FreeImage_Rescale(dib, static_cast<int>(newWidth), static_cast<int>(newHeight), filter);
     });
 }
+
+}  // namespace ravelin

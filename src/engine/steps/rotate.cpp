@@ -2,6 +2,8 @@
 #include "engine/steps/limits.h"
 #include "engine/steps/steps.h"
 
+namespace ravelin {
+
 Bitmap RotateStep(Bitmap bitmap, const StepContext& context) {
     const Settings& settings = context.settings;
     if (!bitmap || !settings.doRotation) return bitmap;
@@ -30,3 +32,5 @@ Bitmap RotateStep(Bitmap bitmap, const StepContext& context) {
             return bitmap;
     }
 }
+
+}  // namespace ravelin

@@ -6,6 +6,8 @@
 #include "engine/job.h"
 #include "settings/settings.h"
 
+namespace ravelin {
+
 struct WatermarkFont;  // a font loaded for the text watermark before a run; owned by the front end
 
 struct StepContext {
@@ -25,3 +27,5 @@ Bitmap ThresholdStep(Bitmap bitmap, const StepContext& context);
 Bitmap DitherStep(Bitmap bitmap, const StepContext& context);
 Bitmap FrameStep(Bitmap bitmap, const StepContext& context);
 Bitmap WatermarkStep(Bitmap bitmap, const StepContext& context);
+
+}  // namespace ravelin

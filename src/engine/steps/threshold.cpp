@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace ravelin {
+
 Bitmap ThresholdStep(Bitmap bitmap, const StepContext& context) {
     const Settings& settings = context.settings;
     if (!bitmap || !settings.doThreshold) return bitmap;
@@ -11,3 +13,5 @@ Bitmap ThresholdStep(Bitmap bitmap, const StepContext& context) {
     const auto level = static_cast<BYTE>(std::clamp(settings.threshold, 0, 255));
     return Replace(std::move(bitmap), [&](FIBITMAP* dib) { return FreeImage_Threshold(dib, level); });
 }
+
+}  // namespace ravelin

@@ -3,6 +3,8 @@
 #include "engine/steps/overlay.h"
 #include "engine/steps/steps.h"
 
+namespace ravelin {
+
 WatermarkPlacement TextPlacement(const Settings& settings) {
     return {settings.wmTextRotation, settings.wmTextPosition, settings.wmTextXOffset, settings.wmTextYOffset,
             settings.wmTextBoundary == 1};
@@ -100,3 +102,5 @@ Bitmap WatermarkStep(Bitmap bitmap, const StepContext& context) {
     if (!mark) return bitmap;
     return PlaceWatermark(std::move(bitmap), std::move(mark), placement, settings, context.width, context.height);
 }
+
+}  // namespace ravelin

@@ -1,5 +1,7 @@
 #include "engine/steps/overlay.h"
 
+namespace ravelin {
+
 Canvas RenderImageWatermark(const Settings& settings) {
     const Canvas picture = Canvas::Load(settings.wmImage);
     if (!picture) return {};
@@ -10,3 +12,5 @@ Canvas RenderImageWatermark(const Settings& settings) {
     raster.Draw(picture, 0, 0, settings.wmImageOpacity, settings.wmImageGreyscale != 0);
     return raster;
 }
+
+}  // namespace ravelin

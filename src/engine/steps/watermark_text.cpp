@@ -7,6 +7,8 @@
 #include <cmath>
 #include <vector>
 
+namespace ravelin {
+
 namespace {
 
 constexpr std::string_view kLineBreak = "%eol%";
@@ -95,3 +97,5 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
     }
     return result;
 }
+
+}  // namespace ravelin
