@@ -40,7 +40,7 @@ void ChooseSettings(const std::uint8_t* b, Settings& s) {
     static const float kGammas[] = {1.0f, 0.01f, 0.5f, 2.2f, 9.99f, 0.0f, -1.0f, 1.5f};
     static const int kDepths[] = {0, 0, 1, 4, 8, 24, 32, 16};
     s.doRotation = b[0] & 1;
-    s.rotationType = static_cast<Code8>((b[0] >> 1) & 1);
+    s.rotationType = static_cast<RotationType>((b[0] >> 1) & 1);
     s.doResize = (b[0] >> 2) & 1;
     s.keepAspectRatio = (b[0] >> 3) & 1;
     s.doFlipHorizontal = (b[0] >> 4) & 1;
@@ -51,22 +51,22 @@ void ChooseSettings(const std::uint8_t* b, Settings& s) {
     s.rotationBackColor = (b[1] & 0x80) ? "FF8000" : "zz";
     s.width = b[2];
     s.height = b[3];
-    s.widthUnit = static_cast<Code8>(b[4] & 1);
-    s.heightUnit = static_cast<Code8>((b[4] >> 1) & 1);
-    s.resizeType = static_cast<Code8>((b[4] >> 2) & 1);
-    s.resizeAlgorithm = static_cast<Code8>((b[4] >> 3) % 6);
+    s.widthUnit = static_cast<SizeUnit>(b[4] & 1);
+    s.heightUnit = static_cast<SizeUnit>((b[4] >> 1) & 1);
+    s.resizeType = static_cast<ResizeScope>((b[4] >> 2) & 1);
+    s.resizeAlgorithm = static_cast<ResizeFilter>((b[4] >> 3) % 6);
     s.brightness = static_cast<std::int8_t>(b[5]);
     s.contrast = static_cast<std::int8_t>(b[6]);
     s.gamma = kGammas[b[7] % 8];
     s.doGreyscale = b[8] & 1;
     s.doThreshold = (b[8] >> 1) & 1;
     s.doDither = (b[8] >> 2) & 1;
-    s.ditherAlgorithm = static_cast<Code8>((b[8] >> 3) % 8);
+    s.ditherAlgorithm = static_cast<DitherAlgorithm>((b[8] >> 3) % 8);
     s.threshold = b[9];
     s.jpgBpp = kDepths[b[10] % 8];
     s.jpgQuality = b[11] % 101;
-    s.doFrame = 0;
-    s.doWatermark = 0;
+    s.doFrame = FrameType::None;
+    s.doWatermark = WatermarkType::None;
 }
 
 }  // namespace

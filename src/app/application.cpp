@@ -1,3 +1,4 @@
+#include "platform/product.h"
 #include "app/application.h"
 
 #include "cli/arguments.h"

@@ -1,19 +1,11 @@
 #pragma once
-// Reading the command line: option names and values, version and title texts.
+// Reading the command line: option names and values.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ravelin {
-
-inline constexpr int VersionNumber = 310;
-inline constexpr const char* kProductTitle = "Orvanta PCX to JPG";
-
-// 310 → "3.1", 312 → "3.1.2", 300 → "3.0".
-std::string VersionString(int number);
-// title + " " + VersionString(number).
-std::string TitleString(std::string_view title, int number);
 
 class Arguments {
 public:

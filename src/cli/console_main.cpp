@@ -1,3 +1,4 @@
+#include "platform/product.h"
 #include "cli/console_main.h"
 
 #include "cli/arguments.h"

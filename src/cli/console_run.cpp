@@ -1,5 +1,6 @@
 #include "cli/console_run.h"
 
+#include "cli/option_table.h"
 #include "engine/batch.h"
 #include "engine/encoding.h"
 #include "engine/job_control.h"
@@ -24,89 +25,68 @@ namespace {
 
 struct Labelled {
     const char* label;
-    const char* field;  // "Section/Key"
-};
-
-// What the listing shows for each output format, and the quality check some formats have.
-struct OutputFormatRow {
-    const char* extension;
-    std::initializer_list<Labelled> lines;
-    const char* qualityField = nullptr;
+    const SettingField* field;
 };
 
 // clang-format off
-const std::initializer_list<OutputFormatRow> kOutputFormatRows = {
-    {"bmp", {{"BMP BPP: ", "Output/BMP BPP"}, {"BMP Compression: ", "Output/BMP Compression"}, {"BMP Color Table: ", "Output/BMP Color Table"}}},
-    {"dds", {{"DDS BPP: ", "Output/DDS BPP"}}},
-    {"exr", {{"EXR BPP: ", "Output/EXR BPP"}, {"EXR Compression: ", "Output/EXR Compression"}}},
-    {"gif", {{"GIF BPP: ", "Output/GIF BPP"}}},
-    {"hdr", {{"HDR BPP: ", "Output/HDR BPP"}}},
-    {"ico", {{"ICO BPP: ", "Output/ICO BPP"}}},
-    {"j2k", {{"J2K BPP: ", "Output/J2K BPP"}}},
-    {"jng", {{"JNG BPP: ", "Output/JNG BPP"}}},
-    {"jp2", {{"JP2 BPP: ", "Output/JP2 BPP"}}},
-    {"jpg", {{"JPG BPP: ", "Output/JPG BPP"}, {"JPG Quality: ", "Output/JPG Quality"},
-             {"JPG Chroma Subsampling: ", "Output/JPG Chroma"}, {"JPG Save As: ", "Output/JPG Save As"}},
-     "Output/JPG Quality"},
-    {"jxr", {{"JXR BPP: ", "Output/JXR BPP"}}},
-    {"pbm", {{"PBM BPP: ", "Output/PBM BPP"}}},
-    {"pcx", {{"PCX BPP: ", "Output/PCX BPP"}}},
-    {"pfm", {{"PFM BPP: ", "Output/PFM BPP"}}},
-    {"pgm", {{"PGM BPP: ", "Output/PGM BPP"}}},
-    {"png", {{"PNG BPP: ", "Output/PNG BPP"}, {"PNG Compression: ", "Output/PNG Compression"}, {"PNG Interlaced: ", "Output/PNG Interlaced"}}},
-    {"ppm", {{"PPM BPP: ", "Output/PPM BPP"}}},
-    {"psd", {{"PSD BPP: ", "Output/PSD BPP"}}},
-    {"tga", {{"TGA BPP: ", "Output/TGA BPP"}, {"TGA Compression: ", "Output/TGA Compression"}}},
-    {"tiff", {{"TIFF BPP: ", "Output/TIFF BPP"}, {"TIFF Compression: ", "Output/TIFF Compression"}, {"TIFF Color Mode: ", "Output/TIFF Color Mode"}}},
-    {"wbmp", {{"WBMP BPP: ", "Output/WBMP BPP"}}},
-    {"webp", {{"WEBP BPP: ", "Output/WEBP BPP"}, {"WEBP Quality: ", "Output/WEBP Quality"}}, "Output/WEBP Quality"},
-    {"xpm", {{"XPM BPP: ", "Output/XPM BPP"}}},
-};
-
 const std::initializer_list<Labelled> kFrameLines = {
-    {"Frame left: ", "Frame/Solid Left"}, {"Frame right: ", "Frame/Solid Right"},
-    {"Frame top: ", "Frame/Solid Top"}, {"Frame bottom: ", "Frame/Solid Bottom"},
-    {"Frame left color: ", "Frame/Solid Left Color"}, {"Frame right color: ", "Frame/Solid Right Color"},
-    {"Frame top color: ", "Frame/Solid Top Color"}, {"Frame bottom color: ", "Frame/Solid Bottom Color"},
-    {"Frame opacity: ", "Frame/Solid Opacity"}};
+    {"Frame left: ", &Setting("Frame/Solid Left")}, {"Frame right: ", &Setting("Frame/Solid Right")},
+    {"Frame top: ", &Setting("Frame/Solid Top")}, {"Frame bottom: ", &Setting("Frame/Solid Bottom")},
+    {"Frame left color: ", &Setting("Frame/Solid Left Color")}, {"Frame right color: ", &Setting("Frame/Solid Right Color")},
+    {"Frame top color: ", &Setting("Frame/Solid Top Color")}, {"Frame bottom color: ", &Setting("Frame/Solid Bottom Color")},
+    {"Frame opacity: ", &Setting("Frame/Solid Opacity")}};
 
 const std::initializer_list<Labelled> kTextWatermarkLines = {
-    {"Watermark text: ", "Watermark/Text"}, {"Watermark font: ", "Watermark/Font"},
-    {"Watermark font size: ", "Watermark/Font Size"}, {"Watermark font leading: ", "Watermark/Font Leading"},
-    {"Watermark font color: ", "Watermark/Font Color"}, {"Watermark font style: ", "Watermark/Font Style"},
-    {"Watermark font effect: ", "Watermark/Font Effect"}, {"Watermark text antialiasing: ", "Watermark/Text Antialiasing"},
-    {"Watermark text alignment: ", "Watermark/Text Alignment"}, {"Watermark text padding: ", "Watermark/Text Padding"},
-    {"Watermark text opacity: ", "Watermark/Text Opacity"}, {"Watermark background color: ", "Watermark/Back Color"},
-    {"Watermark background opacity: ", "Watermark/Back Opacity"}, {"Watermark boundary: ", "Watermark/Text Boundary"},
-    {"Watermark position: ", "Watermark/Text Position"}};
-const std::initializer_list<Labelled> kTextWatermarkTail = {
-    {"Watermark rotation: ", "Watermark/Text Rotation"}, {"Watermark size/mode: ", "Watermark/Text Size"}};
+    {"Watermark text: ", &Setting("Watermark/Text")}, {"Watermark font: ", &Setting("Watermark/Font")},
+    {"Watermark font size: ", &Setting("Watermark/Font Size")}, {"Watermark font leading: ", &Setting("Watermark/Font Leading")},
+    {"Watermark font color: ", &Setting("Watermark/Font Color")}, {"Watermark font style: ", &Setting("Watermark/Font Style")},
+    {"Watermark font effect: ", &Setting("Watermark/Font Effect")}, {"Watermark text antialiasing: ", &Setting("Watermark/Text Antialiasing")},
+    {"Watermark text alignment: ", &Setting("Watermark/Text Alignment")}, {"Watermark text padding: ", &Setting("Watermark/Text Padding")},
+    {"Watermark text opacity: ", &Setting("Watermark/Text Opacity")}, {"Watermark background color: ", &Setting("Watermark/Back Color")},
+    {"Watermark background opacity: ", &Setting("Watermark/Back Opacity")}};
 
 const std::initializer_list<Labelled> kImageWatermarkLines = {
-    {"Watermark image: ", "Watermark/Image"}, {"Watermark greyscale: ", "Watermark/Image Greyscale"},
-    {"Watermark opacity: ", "Watermark/Image Opacity"}, {"Watermark boundary: ", "Watermark/Image Boundary"},
-    {"Watermark position: ", "Watermark/Image Position"}};
-const std::initializer_list<Labelled> kImageWatermarkTail = {
-    {"Watermark rotation: ", "Watermark/Image Rotation"}, {"Watermark size/mode: ", "Watermark/Image Size"}};
+    {"Watermark image: ", &Setting("Watermark/Image")}, {"Watermark greyscale: ", &Setting("Watermark/Image Greyscale")},
+    {"Watermark opacity: ", &Setting("Watermark/Image Opacity")}};
+
+// The fields of one watermark's placement, listed alike for the text and the picture.
+struct PlacementFields {
+    const SettingField& boundary;
+    const SettingField& position;
+    const SettingField& xOffset;
+    const SettingField& yOffset;
+    const SettingField& rotation;
+    const SettingField& size;
+};
+const PlacementFields kTextPlacement = {Setting("Watermark/Text Boundary"), Setting("Watermark/Text Position"),
+    Setting("Watermark/Text X Offset"), Setting("Watermark/Text Y Offset"), Setting("Watermark/Text Rotation"),
+    Setting("Watermark/Text Size")};
+const PlacementFields kImagePlacement = {Setting("Watermark/Image Boundary"), Setting("Watermark/Image Position"),
+    Setting("Watermark/Image X Offset"), Setting("Watermark/Image Y Offset"), Setting("Watermark/Image Rotation"),
+    Setting("Watermark/Image Size")};
 // clang-format on
 
 // A setting's value as the listing prints it: codes as lower-case tokens, gamma with two decimals.
-std::string ListedValue(const Settings& settings, std::string_view name) {
-    const SettingField* field = FindSetting(name);
-    if (!field) return {};
-    switch (field->kind) {
+std::string ListedValue(const Settings& settings, const SettingField& field) {
+    switch (field.kind) {
         case FieldKind::String:
-        case FieldKind::Colour: return GetText(settings, *field);
+        case FieldKind::Colour: return GetText(settings, field);
         case FieldKind::Float: {
             char buffer[64];
-            std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(GetFloat(settings, *field)));
+            std::snprintf(buffer, sizeof buffer, "%.2f", static_cast<double>(GetFloat(settings, field)));
             return buffer;
         }
         default: break;
     }
-    const long long value = GetInteger(settings, *field);
-    if (field->family >= 0) return CodeToToken(field->family, static_cast<int>(value), field->name());
+    const long long value = GetInteger(settings, field);
+    if (field.family != OptionFamily::None) return CodeToToken(field.family, static_cast<int>(value), field.tokens);
     return std::to_string(value);
+}
+
+// "Error: Invalid jpg-quality value": the console names a setting by its option.
+bool FailOn(const SettingField& field) {
+    PrintLine("Error: Invalid " + OptionNameOf(field) + " value");
+    return false;
 }
 
 class Run {
@@ -130,10 +110,13 @@ private:
     }
     void List(std::initializer_list<Labelled> lines) const {
         if (!debug_) return;
-        for (const Labelled& line : lines) Debug(line.label + ListedValue(settings_, line.field));
+        for (const Labelled& line : lines) Debug(line.label + ListedValue(settings_, *line.field));
     }
     // For debug lines only: empty when there is no listing.
-    std::string Value(std::string_view name) const { return debug_ ? ListedValue(settings_, name) : std::string(); }
+    std::string Value(const SettingField& field) const {
+        return debug_ ? ListedValue(settings_, field) : std::string();
+    }
+    void ListPlacement(const PlacementFields& fields) const;
 
     bool CheckInput();
     bool CheckOutputFolder();
@@ -142,6 +125,7 @@ private:
     bool CheckResize();
     bool CheckColorCorrection();
     bool CheckWatermark();
+    bool CheckRange(const SettingField& field) const;
     void ListRest() const;
     void Convert();
 
@@ -193,64 +177,80 @@ bool Run::CheckConversionType() {
     return true;
 }
 
-bool Run::CheckOutputFormat() {
-    const auto row = std::find_if(kOutputFormatRows.begin(), kOutputFormatRows.end(),
-                                  [&](const OutputFormatRow& r) { return job_.outputExtension == r.extension; });
-    if (row == kOutputFormatRows.end()) return true;
-    List(row->lines);
-    const std::string extension = row->extension;
-    const long long depth = GetInteger(settings_, row->lines.begin()->field);
-    if (!IsAllowedBitDepth(extension, static_cast<int>(depth))) {
-        PrintLine("Error: Invalid " + extension + "-bpp value");
-        return false;
+bool Run::CheckRange(const SettingField& field) const {
+    if (field.kind == FieldKind::Float) {
+        // Compared in single precision, so that the bounds themselves pass. NaN fails too.
+        const float value = GetFloat(settings_, field);
+        return (value == value && field.InRange(value)) || FailOn(field);
     }
-    if (row->qualityField) {
-        const long long quality = GetInteger(settings_, row->qualityField);
-        if (quality < 1 || quality > 100) {
-            PrintLine("Error: Invalid " + extension + "-quality value");
-            return false;
+    return field.InRange(GetInteger(settings_, field)) || FailOn(field);
+}
+
+// The output format's own settings, listed in table order; its depth must be one the format allows and
+// its ranged settings (the quality) within their range.
+bool Run::CheckOutputFormat() {
+    const std::string& extension = job_.outputExtension;
+    if (debug_) {
+        for (const SettingField& field : SettingFields()) {
+            if (field.section != "Output" || field.format != extension) continue;
+            const std::string_view label = field.listLabel.empty() ? field.key : field.listLabel;
+            Debug(std::string(label) + ": " + ListedValue(settings_, field));
         }
+    }
+    if (const SettingField* depth = FormatSetting(extension, FieldKind::Depth)) {
+        if (!DepthAllowed(extension, static_cast<int>(GetInteger(settings_, *depth)))) return FailOn(*depth);
+    }
+    for (const SettingField& field : SettingFields()) {
+        if (field.section == "Output" && field.format == extension && field.hasRange && !CheckRange(field)) return false;
     }
     return true;
 }
 
 bool Run::CheckResize() {
     if (!settings_.doResize) return true;
-    Debug("Width: " + Value("Transform/Image Width") + " " + Value("Transform/Image Width Unit"));
-    if (settings_.width == 0) return Fail("Error: Invalid width value");
-    Debug("Height: " + Value("Transform/Image Height") + " " + Value("Transform/Image Height Unit"));
-    if (settings_.height == 0) return Fail("Error: Invalid height value");
-    List({{"Keep Aspect Ratio: ", "Transform/Keep Aspect Ratio"},
-          {"Image Resize Type: ", "Transform/Image Resize Type"},
-          {"Image Resize Algorithm: ", "Transform/Image Resize Algorithm"}});
+    constexpr const SettingField& width = Setting("Transform/Image Width");
+    constexpr const SettingField& height = Setting("Transform/Image Height");
+    Debug("Width: " + Value(width) + " " + Value(Setting("Transform/Image Width Unit")));
+    if (settings_.width == 0) return FailOn(width);
+    Debug("Height: " + Value(height) + " " + Value(Setting("Transform/Image Height Unit")));
+    if (settings_.height == 0) return FailOn(height);
+    List({{"Keep Aspect Ratio: ", &Setting("Transform/Keep Aspect Ratio")},
+          {"Image Resize Type: ", &Setting("Transform/Image Resize Type")},
+          {"Image Resize Algorithm: ", &Setting("Transform/Image Resize Algorithm")}});
     return true;
 }
 
 bool Run::CheckColorCorrection() {
     if (!settings_.doColorCorrection) return true;
-    Debug("Brightness: " + Value("Adjustment/Image Brightness"));
-    if (settings_.brightness < -100 || settings_.brightness > 100) return Fail("Error: Invalid brightness value");
-    Debug("Contrast: " + Value("Adjustment/Image Contrast"));
-    if (settings_.contrast < -100 || settings_.contrast > 100) return Fail("Error: Invalid contrast value");
-    Debug("Gamma: " + Value("Adjustment/Image Gamma"));
-    // Compared in single precision, so that 0.01 and 9.99 themselves pass. NaN fails too.
-    if (!(settings_.gamma >= 0.01f && settings_.gamma <= 9.99f)) return Fail("Error: Invalid gamma value");
-    Debug("Invert: " + Value("Adjustment/Image Invert"));
+    for (const Labelled& line : {Labelled{"Brightness: ", &Setting("Adjustment/Image Brightness")},
+                                 Labelled{"Contrast: ", &Setting("Adjustment/Image Contrast")},
+                                 Labelled{"Gamma: ", &Setting("Adjustment/Image Gamma")}}) {
+        Debug(line.label + Value(*line.field));
+        if (!CheckRange(*line.field)) return false;
+    }
+    Debug("Invert: " + Value(Setting("Adjustment/Image Invert")));
     return true;
 }
 
+void Run::ListPlacement(const PlacementFields& fields) const {
+    if (!debug_) return;
+    Debug("Watermark boundary: " + Value(fields.boundary));
+    Debug("Watermark position: " + Value(fields.position));
+    Debug("Watermark offset (x/y): " + Value(fields.xOffset) + "/" + Value(fields.yOffset));
+    Debug("Watermark rotation: " + Value(fields.rotation));
+    Debug("Watermark size/mode: " + Value(fields.size));
+}
+
 bool Run::CheckWatermark() {
-    Debug("Watermark: " + Value("Watermark/Do Watermark"));
-    if (settings_.doWatermark == 1) {
+    Debug("Watermark: " + Value(Setting("Watermark/Do Watermark")));
+    if (settings_.doWatermark == WatermarkType::Text) {
         List(kTextWatermarkLines);
-        Debug("Watermark offset (x/y): " + Value("Watermark/Text X Offset") + "/" + Value("Watermark/Text Y Offset"));
-        List(kTextWatermarkTail);
+        ListPlacement(kTextPlacement);
         font_ = LoadWatermarkFont(settings_);
         if (!font_) return Fail("Error: Invalid watermark font");
-    } else if (settings_.doWatermark == 2) {
+    } else if (settings_.doWatermark == WatermarkType::Image) {
         List(kImageWatermarkLines);
-        Debug("Watermark offset (x/y): " + Value("Watermark/Image X Offset") + "/" + Value("Watermark/Image Y Offset"));
-        List(kImageWatermarkTail);
+        ListPlacement(kImagePlacement);
         if (!IsNonEmptyFile(settings_.wmImage)) return Fail("Error: Invalid watermark image");
     }
     return true;
@@ -260,24 +260,24 @@ void Run::Execute() {
     StatusText("General", "Preparing");
     if (!CheckInput() || !CheckOutputFolder() || !CheckConversionType() || !CheckOutputFormat()) return;
     if (settings_.doRotation) {
-        List({{"Image Rotation Type: ", "Transform/Image Rotation Type"},
-              {"Image Rotation: ", "Transform/Image Rotation"},
-              {"Image Rotation Back Color: ", "Transform/Image Rotation Back Color"}});
+        List({{"Image Rotation Type: ", &Setting("Transform/Image Rotation Type")},
+              {"Image Rotation: ", &Setting("Transform/Image Rotation")},
+              {"Image Rotation Back Color: ", &Setting("Transform/Image Rotation Back Color")}});
     }
     if (!CheckResize()) return;
-    List({{"Flip Horizontal: ", "Transform/Do Image Flip Horizontal"},
-          {"Flip Vertical: ", "Transform/Do Image Flip Vertical"}});
+    List({{"Flip Horizontal: ", &Setting("Transform/Do Image Flip Horizontal")},
+          {"Flip Vertical: ", &Setting("Transform/Do Image Flip Vertical")}});
     if (!CheckColorCorrection()) return;
-    Debug("Greyscale: " + Value("Adjustment/Do Image Greyscale"));
-    if (settings_.doThreshold) Debug("Image Threshold: " + Value("Adjustment/Image Threshold"));
-    if (settings_.doDither) Debug("Image Dithering Algorithm: " + Value("Adjustment/Image Dither Algorithm"));
-    Debug("Frame: " + Value("Frame/Do Frame"));
-    if (settings_.doFrame == 1) List(kFrameLines);
+    Debug("Greyscale: " + Value(Setting("Adjustment/Do Image Greyscale")));
+    if (settings_.doThreshold) Debug("Image Threshold: " + Value(Setting("Adjustment/Image Threshold")));
+    if (settings_.doDither) Debug("Image Dithering Algorithm: " + Value(Setting("Adjustment/Image Dither Algorithm")));
+    Debug("Frame: " + Value(Setting("Frame/Do Frame")));
+    if (settings_.doFrame == FrameType::Solid) List(kFrameLines);
     if (!CheckWatermark()) return;
-    Debug("Filename Mask: " + Value("Advanced/Filename Mask"));
-    Debug("File Timestamp: " + Value("Advanced/File Timestamp"));
-    if (settings_.fileTimestamp == 2) Debug("Custom Timestamp: " + Value("Advanced/Custom Timestamp"));
-    Debug("Keep Subfolders: " + Value("Advanced/Keep Subfolders"));
+    Debug("Filename Mask: " + Value(Setting("Advanced/Filename Mask")));
+    Debug("File Timestamp: " + Value(Setting("Advanced/File Timestamp")));
+    if (settings_.fileTimestamp == TimestampMode::Custom) Debug("Custom Timestamp: " + Value(Setting("Advanced/Custom Timestamp")));
+    Debug("Keep Subfolders: " + Value(Setting("Advanced/Keep Subfolders")));
     Convert();
 }
 
@@ -311,14 +311,6 @@ void Run::Convert() {
 }
 
 }  // namespace
-
-bool IsOutputExtension(std::string_view type) {
-    return std::find(OutputExtensions.begin(), OutputExtensions.end(), type) != OutputExtensions.end();
-}
-
-bool IsAllowedBitDepth(std::string_view extension, int depth) {
-    return DepthAllowed(extension, depth);
-}
 
 void ConsoleRun(bool quiet, ConversionJob& job, const Settings& settings) {
     Run(quiet, job, settings).Execute();

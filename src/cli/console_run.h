@@ -11,9 +11,5 @@ namespace ravelin {
 
 void ConsoleRun(bool quiet, ConversionJob& job, const Settings& settings);
 
-// True when `type` is one of the product's output extensions (compared exactly).
-bool IsOutputExtension(std::string_view type);
-// True when `depth` is 0 or one of the depths the output format allows.
-bool IsAllowedBitDepth(std::string_view extension, int depth);
 
 }  // namespace ravelin

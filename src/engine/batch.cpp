@@ -13,9 +13,9 @@ namespace ravelin {
 namespace {
 
 void ApplyFileTimestamp(const ConversionJob& job, const Settings& settings) {
-    if (settings.fileTimestamp == 1) {
+    if (settings.fileTimestamp == TimestampMode::Original) {
         if (const auto time = ModificationTime(job.currentInput)) SetModificationTime(job.currentOutput, *time);
-    } else if (settings.fileTimestamp == 2) {
+    } else if (settings.fileTimestamp == TimestampMode::Custom) {
         SetModificationTime(job.currentOutput, settings.customTimestamp);
     }
 }

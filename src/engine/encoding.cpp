@@ -1,18 +1,11 @@
 #include "engine/encoding.h"
 
 #include "formats/output_catalogue.h"
-#include "platform/text.h"
 #include "settings/settings_fields.h"
 
 namespace ravelin {
 
 namespace {
-
-// Output/<EXT> BPP exists for exactly the extensions that have per-format keys.
-const SettingField* DepthSetting(const std::string& extension) {
-    if (extension.empty()) return nullptr;
-    return FindSetting("Output/" + ToUpper(extension) + " BPP");
-}
 
 bool QuantisesTo8Bits(const std::string& extension) {
     return !(extension == "jpg" || extension == "j2k" || extension == "jp2" || extension == "jxr");
@@ -58,7 +51,8 @@ int ChooseAutomaticDepth(const Bitmap& bitmap, const ConversionJob& job) {
 
 void PrepareOutputEncoding(ConversionJob& job, const Settings& settings) {
     job.outputFormatId = LookupOutputFormat(job.outputExtension).formatId;
-    if (const SettingField* depth = DepthSetting(job.outputExtension)) {
+    // Only the extensions that have settings of their own have a depth and save flags.
+    if (const SettingField* depth = FormatSetting(job.outputExtension, FieldKind::Depth)) {
         job.outputDepth = static_cast<std::int32_t>(GetInteger(settings, *depth));
         job.saveFlags = SaveFlags(job.outputExtension, settings);
     }

@@ -13,14 +13,14 @@ WatermarkFontHandle LoadWatermarkFont(const Settings& settings) {
     if (settings.wmFont.empty()) return {};
     const RavelinQtApi* api = QtModule();
     if (!api) return {};
-    const int style = settings.wmFontStyle;
-    const int effect = settings.wmFontEffect;
+    const FontStyle style = settings.wmFontStyle;
+    const FontEffect effect = settings.wmFontEffect;
     const RavelinFontRequest request{settings.wmFont.c_str(),
                                      settings.wmFontSize,
-                                     style == 1 || style == 3,
-                                     style == 2 || style == 3,
-                                     effect == 1,
-                                     effect == 2};
+                                     style == FontStyle::Bold || style == FontStyle::BoldItalic,
+                                     style == FontStyle::Italic || style == FontStyle::BoldItalic,
+                                     effect == FontEffect::Underline,
+                                     effect == FontEffect::Strikeout};
     RavelinFont* font = api->fontLoad(&request);
     if (!font) return {};
     return WatermarkFontHandle(new WatermarkFont{api, font});

@@ -80,16 +80,17 @@ int Quality(int value) {
 int JpegFlags(const Settings& settings) {
     int flags = Quality(settings.jpgQuality);
     switch (settings.jpgChroma) {
-        case 0: flags |= JPEG_SUBSAMPLING_444; break;
-        case 1: flags |= JPEG_SUBSAMPLING_422; break;
-        case 2: flags |= JPEG_SUBSAMPLING_420; break;
-        case 3: flags |= JPEG_SUBSAMPLING_411; break;
+        case ChromaSubsampling::None: flags |= JPEG_SUBSAMPLING_444; break;
+        case ChromaSubsampling::Low: flags |= JPEG_SUBSAMPLING_422; break;
+        case ChromaSubsampling::Medium: flags |= JPEG_SUBSAMPLING_420; break;
+        case ChromaSubsampling::High: flags |= JPEG_SUBSAMPLING_411; break;
         default: break;
     }
     switch (settings.jpgSaveAs) {
-        case 1: flags |= JPEG_BASELINE; break;
-        case 2: flags |= JPEG_OPTIMIZE; break;
-        case 3: flags |= JPEG_PROGRESSIVE; break;
+        case JpegEncoding::Standard: break;
+        case JpegEncoding::Simple: flags |= JPEG_BASELINE; break;
+        case JpegEncoding::Optimized: flags |= JPEG_OPTIMIZE; break;
+        case JpegEncoding::Progressive: flags |= JPEG_PROGRESSIVE; break;
         default: break;
     }
     return flags;
@@ -97,11 +98,11 @@ int JpegFlags(const Settings& settings) {
 
 int ExrFlags(const Settings& settings) {
     switch (settings.exrCompression) {
-        case 0: return EXR_NONE;
-        case 1: return EXR_ZIP;
-        case 2: return EXR_PIZ;
-        case 3: return EXR_PXR24;
-        case 4: return EXR_B44;
+        case ExrCompression::None: return EXR_NONE;
+        case ExrCompression::Zip: return EXR_ZIP;
+        case ExrCompression::Piz: return EXR_PIZ;
+        case ExrCompression::Pxr24: return EXR_PXR24;
+        case ExrCompression::B44: return EXR_B44;
         default: return 0;
     }
 }
@@ -109,10 +110,10 @@ int ExrFlags(const Settings& settings) {
 int PngFlags(const Settings& settings) {
     int flags = 0;
     switch (settings.pngCompression) {
-        case 0: flags = PNG_Z_NO_COMPRESSION; break;
-        case 1: flags = PNG_Z_BEST_SPEED; break;
-        case 2: flags = PNG_Z_DEFAULT_COMPRESSION; break;
-        case 3: flags = PNG_Z_BEST_COMPRESSION; break;
+        case PngCompression::None: flags = PNG_Z_NO_COMPRESSION; break;
+        case PngCompression::Zlib1: flags = PNG_Z_BEST_SPEED; break;
+        case PngCompression::Zlib6: flags = PNG_Z_DEFAULT_COMPRESSION; break;
+        case PngCompression::Zlib9: flags = PNG_Z_BEST_COMPRESSION; break;
         default: break;
     }
     if (settings.pngInterlaced) flags |= PNG_INTERLACED;
@@ -122,18 +123,18 @@ int PngFlags(const Settings& settings) {
 int TiffFlags(const Settings& settings) {
     int flags = 0;
     switch (settings.tiffCompression) {
-        case 0: flags = TIFF_NONE; break;
-        case 1: flags = TIFF_CCITTFAX3; break;
-        case 2: flags = TIFF_CCITTFAX4; break;
-        case 3: flags = TIFF_PACKBITS; break;
-        case 4: flags = TIFF_DEFLATE; break;
-        case 5: flags = TIFF_ADOBE_DEFLATE; break;
-        case 6: flags = TIFF_LZW; break;
-        case 7: flags = TIFF_JPEG; break;
-        case 8: flags = TIFF_LOGLUV; break;
+        case TiffCompression::None: flags = TIFF_NONE; break;
+        case TiffCompression::CcittFax3: flags = TIFF_CCITTFAX3; break;
+        case TiffCompression::CcittFax4: flags = TIFF_CCITTFAX4; break;
+        case TiffCompression::PackBits: flags = TIFF_PACKBITS; break;
+        case TiffCompression::Deflate: flags = TIFF_DEFLATE; break;
+        case TiffCompression::AdobeDeflate: flags = TIFF_ADOBE_DEFLATE; break;
+        case TiffCompression::Lzw: flags = TIFF_LZW; break;
+        case TiffCompression::Jpeg: flags = TIFF_JPEG; break;
+        case TiffCompression::LogLuv: flags = TIFF_LOGLUV; break;
         default: break;
     }
-    if (settings.tiffColorMode == 1) flags |= TIFF_CMYK;
+    if (settings.tiffColorMode == ColorModel::Cmyk) flags |= TIFF_CMYK;
     return flags;
 }
 
@@ -176,12 +177,12 @@ int AutomaticDepth(std::string_view extension, int sourceDepth) {
 }
 
 int SaveFlags(std::string_view extension, const Settings& settings) {
-    if (extension == "bmp") return settings.bmpCompression == 1 ? BMP_SAVE_RLE : 0;
+    if (extension == "bmp") return settings.bmpCompression == RleCompression::Rle ? BMP_SAVE_RLE : 0;
     if (extension == "exr") return ExrFlags(settings);
     if (extension == "jpg") return JpegFlags(settings);
     if (extension == "jxr") return JXR_LOSSLESS;
     if (extension == "png") return PngFlags(settings);
-    if (extension == "tga") return settings.tgaCompression == 1 ? TARGA_SAVE_RLE : 0;
+    if (extension == "tga") return settings.tgaCompression == RleCompression::Rle ? TARGA_SAVE_RLE : 0;
     if (extension == "tiff") return TiffFlags(settings);
     if (extension == "webp") return WebpFlags(settings);
     return 0;

@@ -1,9 +1,9 @@
+#include "platform/product.h"
 #include "settings/product_formats.h"
 #include "settings/settings.h"
 #include "settings/settings_fields.h"
 #include "platform/text.h"
 
-#include <cstdlib>
 #include <string>
 
 namespace ravelin {
@@ -17,28 +17,29 @@ int Centred(int desktop, int size) {
 }  // namespace
 
 void ApplyDefaults(Settings& settings, DefaultsProfile profile, Date now, int desktopWidth, int desktopHeight) {
+    constexpr int kWidth = static_cast<int>(Setting("Window/Width").initial.number);
+    constexpr int kHeight = static_cast<int>(Setting("Window/Height").initial.number);
     for (const SettingField& field : SettingFields()) {
-        const std::string_view text = field.defaultText;
-        if (text == "<now>") {
-            SetInteger(settings, field, now);
-        } else if (text == "<centre-x>") {
-            SetInteger(settings, field, Centred(desktopWidth, 510));
-        } else if (text == "<centre-y>") {
-            SetInteger(settings, field, Centred(desktopHeight, 260));
-        } else if (text == "<first-input>") {
-            SetText(settings, field, std::string(InputExtensions.front()));
-        } else if (text == "<first-output>") {
-            SetText(settings, field, std::string(OutputExtensions.front()));
-        } else if (text == "<vendor-notice>") {
-            SetText(settings, field, kVendorNotice);
-        } else if (field.kind == FieldKind::String || field.kind == FieldKind::Colour) {
-            SetText(settings, field, std::string(text));
-        } else if (field.kind == FieldKind::Float) {
-            SetFloat(settings, field, std::strtof(std::string(text).c_str(), nullptr));
-        } else {
-            SetInteger(settings, field, std::strtoll(std::string(text).c_str(), nullptr, 10));
+        const FieldDefault& initial = field.initial;
+        switch (initial.rule) {
+            case DefaultRule::Now: SetInteger(settings, field, now); break;
+            case DefaultRule::CentredX: SetInteger(settings, field, Centred(desktopWidth, kWidth)); break;
+            case DefaultRule::CentredY: SetInteger(settings, field, Centred(desktopHeight, kHeight)); break;
+            case DefaultRule::FirstInput: SetText(settings, field, std::string(InputExtensions.front())); break;
+            case DefaultRule::FirstOutput: SetText(settings, field, std::string(OutputExtensions.front())); break;
+            case DefaultRule::VendorNotice: SetText(settings, field, kVendorNotice); break;
+            case DefaultRule::Value:
+                if (field.kind == FieldKind::String || field.kind == FieldKind::Colour) {
+                    SetText(settings, field, std::string(initial.text));
+                } else if (field.kind == FieldKind::Float) {
+                    SetFloat(settings, field, static_cast<float>(initial.number));
+                } else {
+                    SetInteger(settings, field, static_cast<long long>(initial.number));
+                }
+                break;
         }
     }
+    // The console's profile resizes to the size asked for unless told to keep the proportions.
     if (profile == DefaultsProfile::Console) settings.keepAspectRatio = 0;
 }
 

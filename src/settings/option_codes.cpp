@@ -65,41 +65,28 @@ const Table kAnchor = {{0, "TOPLEFT", "Top-Left"},         {1, "TOPCENTER", "Top
 const Table kSizeMode = {{0, "FIXED", "Fixed"}};
 const Table kTimestamp = {{0, "CURRENT", "Current"}, {1, "ORIGINAL", "Original"}, {2, "CUSTOM", "Custom"}};
 
-// The compression family: one union of tokens for reading, one row per format for printing.
-const Table kCompressionUnion = {{0, "NONE", ""},       {1, "RLE", ""},        {1, "ZIP", ""},       {2, "PIZ", ""},
-                                 {3, "PXR24", ""},      {4, "B44", ""},        {1, "ZLIB1", ""},     {2, "ZLIB6", ""},
-                                 {3, "ZLIB9", ""},      {1, "CCITTFAX3", ""},  {2, "CCITTFAX4", ""}, {3, "PACKBITS", ""},
-                                 {4, "DEFLATE", ""},    {5, "ADOBEDEFLATE", ""}, {6, "LZW", ""},     {7, "JPEG", ""},
-                                 {8, "LOGLUV", ""}};
+// The compression family reads any format's token: its code is its place in that format's list.
+const Table kNoCompressionTable = {};
 
-struct CompressionRow {
-    const char* option;
-    std::vector<const char*> tokens;
-};
-const std::array<CompressionRow, 5> kCompressionRows = {{
-    {"Output/BMP Compression", {"NONE", "RLE"}},
-    {"Output/TGA Compression", {"NONE", "RLE"}},
-    {"Output/EXR Compression", {"NONE", "ZIP", "PIZ", "PXR24", "B44"}},
-    {"Output/PNG Compression", {"NONE", "ZLIB1", "ZLIB6", "ZLIB9"}},
-    {"Output/TIFF Compression",
-     {"NONE", "CCITTFAX3", "CCITTFAX4", "PACKBITS", "DEFLATE", "ADOBEDEFLATE", "LZW", "JPEG", "LOGLUV"}},
-}};
+int CompressionCode(const std::string& upper) {
+    for (const std::span<const std::string_view> tokens :
+         {std::span<const std::string_view>(kRleCompressionTokens), std::span<const std::string_view>(kExrCompressionTokens),
+          std::span<const std::string_view>(kPngCompressionTokens), std::span<const std::string_view>(kTiffCompressionTokens)}) {
+        for (std::size_t code = 0; code < tokens.size(); ++code) {
+            if (upper == tokens[code]) return static_cast<int>(code);
+        }
+    }
+    return 0;
+}
 
 const Table* FamilyTable(int family) {
     static const std::array<const Table*, kOptionFamilyCount> tables = {
-        &kDdsLoadMode, &kRawLoadMode,  &kFrameSelection, &kToneMapping,   &kCompressionUnion, &kColorTableMode,
+        &kDdsLoadMode, &kRawLoadMode,  &kFrameSelection, &kToneMapping,   &kNoCompressionTable, &kColorTableMode,
         &kColorModel,  &kChroma,       &kJpegEncoding,   &kRotationType,  &kSizeUnit,         &kResizeScope,
         &kResizeFilter, &kDither,      &kFrameType,      &kWatermarkType, &kFontStyle,        &kFontEffect,
         &kTextAlignment, &kBoundary,   &kAnchor,         &kSizeMode,      &kTimestamp};
     if (family < 0 || family >= kOptionFamilyCount) return nullptr;
     return tables[static_cast<std::size_t>(family)];
-}
-
-const CompressionRow* FindCompressionRow(std::string_view option) {
-    for (const CompressionRow& row : kCompressionRows) {
-        if (EqualsIgnoreCase(row.option, option)) return &row;
-    }
-    return nullptr;
 }
 
 bool IsReadOnlyFamily(int family) {
@@ -114,19 +101,19 @@ int TokenToCode(int family, std::string_view token) {
     const Table* table = FamilyTable(family);
     if (!table || IsReadOnlyFamily(family)) return 0;
     const std::string upper = ToUpper(token);
+    if (family == static_cast<int>(OptionFamily::Compression)) return CompressionCode(upper);
     for (const CodeEntry& entry : *table) {
         if (upper == entry.token) return entry.code;
     }
     return 0;
 }
 
-std::string CodeToToken(int family, int code, std::string_view option) {
-    if (family == static_cast<int>(OptionFamily::Compression)) {
-        const CompressionRow* row = FindCompressionRow(option);
-        if (!row || code < 0 || code >= static_cast<int>(row->tokens.size())) return {};
-        return ToLower(row->tokens[static_cast<std::size_t>(code)]);
+std::string CodeToToken(OptionFamily family, int code, std::span<const std::string_view> formatTokens) {
+    if (family == OptionFamily::Compression) {
+        if (code < 0 || code >= static_cast<int>(formatTokens.size())) return {};
+        return ToLower(formatTokens[static_cast<std::size_t>(code)]);
     }
-    const Table* table = FamilyTable(family);
+    const Table* table = FamilyTable(static_cast<int>(family));
     if (!table) return {};
     for (const CodeEntry& entry : *table) {
         if (entry.code == code) return ToLower(entry.token);
@@ -134,12 +121,10 @@ std::string CodeToToken(int family, int code, std::string_view option) {
     return {};
 }
 
-std::vector<std::string> FamilyLabelKeys(OptionFamily family, std::string_view option) {
+std::vector<std::string> FamilyLabelKeys(OptionFamily family, std::span<const std::string_view> formatTokens) {
     std::vector<std::string> keys;
     if (family == OptionFamily::Compression) {
-        if (const CompressionRow* row = FindCompressionRow(option)) {
-            for (const char* token : row->tokens) keys.emplace_back(keys.empty() ? "None" : token);
-        }
+        for (const std::string_view token : formatTokens) keys.emplace_back(keys.empty() ? "None" : token);
         return keys;
     }
     if (const Table* table = FamilyTable(static_cast<int>(family))) {

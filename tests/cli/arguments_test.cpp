@@ -1,3 +1,4 @@
+#include "platform/product.h"
 #include "cli/arguments.h"
 #include "cli/console_main.h"
 #include "cli/option_table.h"
@@ -57,31 +58,31 @@ TEST_F(ParseTest, ValuesAreReadByTheirKind) {
                      "--width= 800", "--no-subfolders", "--dither=nonsense"}),
               ConsoleOutcome::StartWindow);
     EXPECT_EQ(settings.jpgQuality, 90);
-    EXPECT_EQ(settings.jpgChroma, 3);
+    EXPECT_EQ(settings.jpgChroma, ChromaSubsampling::High);
     EXPECT_EQ(settings.pngInterlaced, 1);
     EXPECT_FLOAT_EQ(settings.gamma, 1.0f);
     EXPECT_EQ(settings.brightness, -20);
     EXPECT_EQ(settings.doColorCorrection, 1);
     EXPECT_EQ(settings.wmText, "Hello big world");
-    EXPECT_EQ(settings.doWatermark, 1);
-    EXPECT_EQ(settings.resizeAlgorithm, 5);
+    EXPECT_EQ(settings.doWatermark, WatermarkType::Text);
+    EXPECT_EQ(settings.resizeAlgorithm, ResizeFilter::Lanczos);
     EXPECT_EQ(settings.width, 800);
     EXPECT_EQ(settings.doResize, 1);
     EXPECT_EQ(settings.height, 0);
     EXPECT_EQ(settings.keepSubfolders, 0);
     EXPECT_EQ(settings.doDither, 1);
-    EXPECT_EQ(settings.ditherAlgorithm, 0);
+    EXPECT_EQ(settings.ditherAlgorithm, DitherAlgorithm::FloydSteinberg);
 }
 
 TEST_F(ParseTest, LaterWatermarkOptionDecidesTheType) {
     Parse({"--wm-text=a", "--wm-image=b.png"});
-    EXPECT_EQ(settings.doWatermark, 2);
+    EXPECT_EQ(settings.doWatermark, WatermarkType::Image);
     EXPECT_EQ(settings.wmText, "a");
 }
 
 TEST_F(ParseTest, ColourAloneDoesNotSwitchTheFrameOn) {
     Parse({"--fr-solid-left-color=FF0000"});
-    EXPECT_EQ(settings.doFrame, 0);
+    EXPECT_EQ(settings.doFrame, FrameType::None);
     EXPECT_EQ(settings.frameLeftColor, "FF0000");
 }
 
@@ -144,8 +145,8 @@ TEST_F(ProfileTest, EncodingsAndBinaryContent) {
 
 TEST(OptionTable, EveryRowTargetsAFieldOfTheRecord) {
     for (const OptionRow& row : OptionTable()) {
-        EXPECT_NE(FindSetting(row.target), nullptr) << row.name;
-        if (!row.alsoSets.empty()) EXPECT_NE(FindSetting(row.alsoSets), nullptr) << row.name;
+        EXPECT_NE(row.target, nullptr) << row.name;
+        EXPECT_FALSE(OptionNameOf(*row.target).empty()) << row.name;
         EXPECT_EQ(FindOption(row.name), &row);
     }
     EXPECT_EQ(FindProfileOption("--FR-SOLID-OPACITY"), nullptr);

@@ -34,8 +34,8 @@ TEST_F(EncodingTest, PreparesJpegFlagsAndAutomaticDepth) {
     EXPECT_EQ(job.saveFlags, 95 | JPEG_SUBSAMPLING_444);
     EXPECT_TRUE(job.autoDepth);
     settings.jpgBpp = 8;
-    settings.jpgChroma = 2;
-    settings.jpgSaveAs = 3;
+    settings.jpgChroma = ChromaSubsampling::Medium;
+    settings.jpgSaveAs = JpegEncoding::Progressive;
     PrepareOutputEncoding(job, settings);
     EXPECT_EQ(job.saveFlags, 95 | JPEG_SUBSAMPLING_420 | JPEG_PROGRESSIVE);
     EXPECT_EQ(job.outputDepth, 8);

@@ -114,7 +114,7 @@ TEST(DitherStep, EachAlgorithmCodeSelectsItsMethod) {
                           Case{4, FID_CLUSTER6x6}, Case{5, FID_CLUSTER8x8}, Case{6, FID_CLUSTER16x16}, Case{7, FID_FS}}) {
         StepRun run;
         run.settings.doDither = 1;
-        run.settings.ditherAlgorithm = static_cast<Code8>(c.code);
+        run.settings.ditherAlgorithm = static_cast<DitherAlgorithm>(c.code);
         const Bitmap expected(FreeImage_Dither(source.get(), c.method));
         EXPECT_TRUE(SamePixels(DitherStep(Clone(source), run.context(64, 64)), expected)) << "code " << c.code;
     }

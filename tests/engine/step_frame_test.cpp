@@ -19,7 +19,7 @@ constexpr Colour kLeft{255, 0, 0}, kRight{0, 255, 0}, kTop{0, 0, 255}, kBottom{2
 StepRun FrameRun(int left, int right, int top, int bottom, int opacity = 255) {
     StepRun run;
     Settings& s = run.settings;
-    s.doFrame = 1;
+    s.doFrame = FrameType::Solid;
     s.frameLeft = left, s.frameRight = right, s.frameTop = top, s.frameBottom = bottom;
     s.frameLeftColor = "FF0000", s.frameRightColor = "00ff00", s.frameTopColor = "0000FF", s.frameBottomColor = "FFFF00";
     s.frameOpacity = opacity;
@@ -101,11 +101,11 @@ TEST(FrameStep, ZeroOpacityLeavesPixelsButWidensToTwentyFourBits) {
 
 TEST(FrameStep, OtherFrameTypesOnlyWiden) {
     StepRun run = FrameRun(10, 10, 10, 10);
-    run.settings.doFrame = 2;
+    run.settings.doFrame = FrameType{2};
     Bitmap grey(FreeImage_ConvertToGreyscale(Pattern24(40, 30).get()));
     const Bitmap expected(FreeImage_ConvertTo24Bits(grey.get()));
     EXPECT_TRUE(SamePixels(FrameStep(std::move(grey), run.context(40, 30)), expected));
-    run.settings.doFrame = 0;
+    run.settings.doFrame = FrameType::None;
     Bitmap untouched(FreeImage_ConvertToGreyscale(Pattern24(40, 30).get()));
     EXPECT_EQ(FrameStep(std::move(untouched), run.context(40, 30)).bpp(), 8u);
 }

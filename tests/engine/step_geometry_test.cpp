@@ -38,7 +38,7 @@ TEST_P(RotationTest, SizeAndDepthFollowTheAngleAndType) {
     StepRun run;
     run.settings.doRotation = 1;
     run.settings.rotation = c.angle;
-    run.settings.rotationType = static_cast<Code8>(c.type);
+    run.settings.rotationType = static_cast<RotationType>(c.type);
     Bitmap picture = LoadVariant(PcxVariant::Palette8, 300, 200);
     ASSERT_EQ(picture.bpp(), 8u);
     const Bitmap result = RotateStep(std::move(picture), run.context(300, 200));
@@ -81,7 +81,7 @@ TEST(RotateStep, AdvancedRotationTurnsAboutTheCentre) {
     StepRun run;
     run.settings.doRotation = 1;
     run.settings.rotation = 180;
-    run.settings.rotationType = 1;
+    run.settings.rotationType = RotationType::Advanced;
     Bitmap picture = Pattern24(40, 40);
     const Bitmap result = RotateStep(Clone(picture), run.context(40, 40));
     ASSERT_TRUE(result);
@@ -123,11 +123,11 @@ TEST_P(ResizeTest, TargetSize) {
     StepRun run;
     run.settings.doResize = 1;
     run.settings.width = c.targetWidth;
-    run.settings.widthUnit = static_cast<Code8>(c.widthUnit);
+    run.settings.widthUnit = static_cast<SizeUnit>(c.widthUnit);
     run.settings.height = c.targetHeight;
-    run.settings.heightUnit = static_cast<Code8>(c.heightUnit);
+    run.settings.heightUnit = static_cast<SizeUnit>(c.heightUnit);
     run.settings.keepAspectRatio = c.keepAspect;
-    run.settings.resizeType = static_cast<Code8>(c.type);
+    run.settings.resizeType = static_cast<ResizeScope>(c.type);
     const Bitmap result = ResizeStep(Solid24(c.width, c.height, {10, 20, 30}), run.context(c.width, c.height));
     EXPECT_EQ(result.width(), c.expectedWidth);
     EXPECT_EQ(result.height(), c.expectedHeight);
@@ -168,7 +168,7 @@ TEST(ResizeStep, EachAlgorithmCodeSelectsItsFilter) {
         run.settings.width = 61;
         run.settings.height = 29;
         run.settings.keepAspectRatio = 0;
-        run.settings.resizeAlgorithm = static_cast<Code8>(c.code);
+        run.settings.resizeAlgorithm = static_cast<ResizeFilter>(c.code);
         const Bitmap result = ResizeStep(Clone(source), run.context(37, 23));
         const Bitmap expected(FreeImage_Rescale(source.get(), 61, 29, c.filter));
         EXPECT_TRUE(SamePixels(result, expected)) << "algorithm " << c.code;

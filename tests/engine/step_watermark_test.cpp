@@ -5,6 +5,7 @@
 #include "engine/watermark_font.h"
 #include "step_helpers.h"
 
+#include <limits>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,6 +30,16 @@ Bitmap Mark(unsigned width, unsigned height) {
         }
     }
     return mark;
+}
+
+// A placement from its rotation, anchor, offsets and whether it keeps inside the frame.
+WatermarkPlacement PlacementOf(int rotation, int anchor, std::int32_t x, std::int32_t y, bool insideFrame) {
+    WatermarkPlacement placement;
+    placement.rotation = rotation;
+    placement.position = static_cast<AnchorPosition>(anchor);
+    placement.xOffset = x, placement.yOffset = y;
+    placement.boundary = insideFrame ? WatermarkBoundary::Frame : WatermarkBoundary::Image;
+    return placement;
 }
 
 Box Placed(const StepRun& run, const WatermarkPlacement& placement, unsigned markWidth, unsigned markHeight,
@@ -57,11 +68,11 @@ TEST_P(AnchorTest, PlacesTheMarkAtItsAnchor) {
     const AnchorCase& c = GetParam();
     StepRun run;
     run.settings.frameLeft = 20, run.settings.frameRight = 10, run.settings.frameTop = 5, run.settings.frameBottom = 15;
-    WatermarkPlacement placement{0, c.anchor, 10, 6, false};
+    WatermarkPlacement placement = PlacementOf(0, c.anchor, 10, 6, false);
     EXPECT_EQ(Placed(run, placement, 30, 20), c.whole);
-    placement.insideFrame = true;  // without a frame the boundary changes nothing
+    placement.boundary = WatermarkBoundary::Frame;  // without a frame the boundary changes nothing
     EXPECT_EQ(Placed(run, placement, 30, 20), c.whole);
-    run.settings.doFrame = 1;
+    run.settings.doFrame = FrameType::Solid;
     EXPECT_EQ(Placed(run, placement, 30, 20), c.insideFrame);
 }
 
@@ -84,7 +95,7 @@ TEST(PlaceWatermark, CutToFitKeepsTheTopLeftPart) {
     const Bitmap picture = Solid24(50, 40, kWhite);
     // 60 wide with X offset 10 in a 50-pixel picture: 40 columns stay, the red left half and ten blue ones.
     const Bitmap result =
-        PlaceWatermark(Clone(picture), Mark(60, 10), {0, 8, 10, 10, false}, run.settings, 50, 40);
+        PlaceWatermark(Clone(picture), Mark(60, 10), PlacementOf(0, 8, 10, 10, false), run.settings, 50, 40);
     EXPECT_EQ(ChangedBox(result, picture), (Box{0, 20, 40, 30}));
     EXPECT_GT(At(result, 29, 25).r, 240);
     EXPECT_GT(At(result, 30, 25).b, 240);
@@ -93,15 +104,15 @@ TEST(PlaceWatermark, CutToFitKeepsTheTopLeftPart) {
 
 TEST(PlaceWatermark, CentredMarkIsStillCutByItsOffsets) {
     StepRun run;
-    EXPECT_EQ(Placed(run, {0, 4, 10, 10, false}, 200, 20, 200, 100), (Box{5, 40, 195, 60}));
+    EXPECT_EQ(Placed(run, PlacementOf(0, 4, 10, 10, false), 200, 20, 200, 100), (Box{5, 40, 195, 60}));
 }
 
 TEST(PlaceWatermark, RotationTurnsTheMarkBeforePlacing) {
     StepRun run;
-    EXPECT_EQ(Placed(run, {90, 8, 10, 10, false}, 30, 20), (Box{170, 60, 190, 90}));
+    EXPECT_EQ(Placed(run, PlacementOf(90, 8, 10, 10, false), 30, 20), (Box{170, 60, 190, 90}));
     // Counter-clockwise: the red left half ends up at the bottom.
     const Bitmap picture = Solid24(200, 100, kWhite);
-    const Bitmap result = PlaceWatermark(Clone(picture), Mark(30, 20), {90, 0, 0, 0, false}, run.settings, 200, 100);
+    const Bitmap result = PlaceWatermark(Clone(picture), Mark(30, 20), PlacementOf(90, 0, 0, 0, false), run.settings, 200, 100);
     EXPECT_GT(At(result, 5, 25).r, 240);
     EXPECT_GT(At(result, 5, 5).b, 240);
 }
@@ -113,14 +124,14 @@ TEST(PlaceWatermark, NoRoomLeavesThePictureUnmarked) {
         WatermarkPlacement placement;
         int frame;  // band width of a frame that the mark keeps inside, or 0
     };
-    for (const Case& c : {Case{"negative offset at the left", {0, 0, -5, 10, false}, 0},
-                          Case{"negative offset at the top", {0, 1, 10, -1, false}, 0},
-                          Case{"offset beyond the width", {0, 8, 200, 10, false}, 0},
-                          Case{"offset beyond the height", {0, 8, 10, 100, false}, 0},
-                          Case{"huge offsets", {0, 8, 4000000000LL, -4000000000LL, false}, 0},
-                          Case{"frame wider than the picture", {0, 4, 0, 0, true}, 150}}) {
+    for (const Case& c : {Case{"negative offset at the left", PlacementOf(0, 0, -5, 10, false), 0},
+                          Case{"negative offset at the top", PlacementOf(0, 1, 10, -1, false), 0},
+                          Case{"offset beyond the width", PlacementOf(0, 8, 200, 10, false), 0},
+                          Case{"offset beyond the height", PlacementOf(0, 8, 10, 100, false), 0},
+                          Case{"huge offsets", PlacementOf(0, 8, std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min(), false), 0},
+                          Case{"frame wider than the picture", PlacementOf(0, 4, 0, 0, true), 150}}) {
         StepRun run;
-        run.settings.doFrame = c.frame ? 1 : 0;
+        run.settings.doFrame = c.frame ? FrameType::Solid : FrameType::None;
         run.settings.frameLeft = run.settings.frameRight = run.settings.frameTop = run.settings.frameBottom = c.frame;
         EXPECT_EQ(Placed(run, c.placement, 30, 20), Box{}) << c.name;
     }
@@ -148,10 +159,10 @@ protected:
 
     StepRun run = [] {
         StepRun r;
-        r.settings.doWatermark = 2;
+        r.settings.doWatermark = WatermarkType::Image;
         r.settings.wmImageOpacity = 255;
-        r.settings.wmImagePosition = 0;
-        r.settings.wmImageXOffset = r.settings.wmImageYOffset = 0;
+        r.settings.wmImagePlacement.position = AnchorPosition::TopLeft;
+        r.settings.wmImagePlacement.xOffset = r.settings.wmImagePlacement.yOffset = 0;
         return r;
     }();
 };
@@ -251,7 +262,7 @@ class TextWatermarkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         Settings& s = run.settings;
-        s.doWatermark = 1;
+        s.doWatermark = WatermarkType::Text;
         s.wmFont = "DejaVu Sans";
         s.wmFontSize = 12;
         s.wmFontColor = "FFFFFF";
@@ -290,12 +301,12 @@ std::pair<int, int> InkColumns(const Bitmap& mark, unsigned top, unsigned bottom
 TEST_F(TextWatermarkTest, LinesAreSteppedAndAligned) {
     run.settings.wmFontLeading = 4;
     run.settings.wmTextPadding = 3;
-    const TextSize wide = MeasureText(*font, "Wide line of text", false);
-    const TextSize narrow = MeasureText(*font, "ab", false);
+    const TextExtent wide = MeasureText(*font, "Wide line of text", false);
+    const TextExtent narrow = MeasureText(*font, "ab", false);
     const long long lineHeight = std::max<long long>(10, std::llround(std::max(wide.height, narrow.height)));
     const long long step = lineHeight + 4;
     for (int alignment : {0, 1, 2}) {
-        run.settings.wmTextAlignment = static_cast<Code8>(alignment);
+        run.settings.wmTextAlignment = static_cast<TextAlignment>(alignment);
         const Bitmap mark = Render("Wide line of text%EOL%ab%eol%Wide line of text");
         ASSERT_TRUE(mark);
         EXPECT_EQ(static_cast<long long>(mark.width()), std::llround(wide.width) + 6);
@@ -316,9 +327,9 @@ TEST_F(TextWatermarkTest, LinesAreSteppedAndAligned) {
 
 TEST_F(TextWatermarkTest, SingleLineIgnoresAlignment) {
     run.settings.wmTextPadding = 5;
-    run.settings.wmTextAlignment = 2;
+    run.settings.wmTextAlignment = TextAlignment::Right;
     const Bitmap right = Render("Single");
-    run.settings.wmTextAlignment = 0;
+    run.settings.wmTextAlignment = TextAlignment::Left;
     EXPECT_TRUE(SamePixels(right, Render("Single")));
 }
 
@@ -343,25 +354,25 @@ TEST_F(TextWatermarkTest, RasterTextIsHardEdgedAndSmoothTextIsNot) {
 
 TEST_F(TextWatermarkTest, DefaultPlacementKeepsTenPixelsFromTheEdgesOrTheFrame) {
     run.settings.wmText = "Mark";
-    run.settings.wmTextPosition = 8;
-    run.settings.wmTextXOffset = run.settings.wmTextYOffset = 10;
+    run.settings.wmTextPlacement.position = AnchorPosition::BottomRight;
+    run.settings.wmTextPlacement.xOffset = run.settings.wmTextPlacement.yOffset = 10;
     const Bitmap picture = Solid24(200, 100, {0, 0, 255});
     const Bitmap mark = Render("Mark");
     const Box whole = ChangedBox(WatermarkStep(Clone(picture), run.context(200, 100, font.get())), picture);
     EXPECT_EQ(whole, (Box{190 - mark.width(), 90 - mark.height(), 190, 90}));
 
-    run.settings.doFrame = 1;  // the frame itself is not drawn here: only its widths count
+    run.settings.doFrame = FrameType::Solid;  // the frame itself is not drawn here: only its widths count
     run.settings.frameLeft = run.settings.frameTop = 0;
     run.settings.frameRight = 7, run.settings.frameBottom = 12;
-    run.settings.wmTextBoundary = 1;
+    run.settings.wmTextPlacement.boundary = WatermarkBoundary::Frame;
     const Box inside = ChangedBox(WatermarkStep(Clone(picture), run.context(200, 100, font.get())), picture);
     EXPECT_EQ(inside, (Box{183 - mark.width(), 78 - mark.height(), 183, 78}));
 }
 
 TEST_F(TextWatermarkTest, RotationNinetyTurnsTheTextBox) {
     run.settings.wmText = "Turned";
-    run.settings.wmTextRotation = 90;
-    run.settings.wmTextPosition = 0;
+    run.settings.wmTextPlacement.rotation = 90;
+    run.settings.wmTextPlacement.position = AnchorPosition::TopLeft;
     const Bitmap mark = Render("Turned");
     const Bitmap picture = Solid24(200, 100, {0, 0, 255});
     const Box box = ChangedBox(WatermarkStep(Clone(picture), run.context(200, 100, font.get())), picture);
@@ -399,7 +410,7 @@ TEST_F(TextWatermarkTest, DirectHandOverEqualsThePngRoute) {
     run.settings.wmBackOpacity = 70;
     run.settings.wmFontColor = "FF8000";
     run.settings.wmBackColor = "2040C0";
-    run.settings.wmTextRotation = 30;
+    run.settings.wmTextPlacement.rotation = 30;
     const std::string text = "Orvanta%eol%watermark";
     Canvas raster = RenderTextWatermark(run.settings, *font, text);
     std::vector<unsigned char> png = raster.EncodePng();
@@ -410,7 +421,7 @@ TEST_F(TextWatermarkTest, DirectHandOverEqualsThePngRoute) {
     EXPECT_TRUE(SamePixels(direct, viaPng));
 
     const Bitmap picture = Pattern24(160, 120);
-    const WatermarkPlacement placement = TextPlacement(run.settings);
+    const WatermarkPlacement& placement = run.settings.wmTextPlacement;
     const Bitmap a = PlaceWatermark(Clone(picture), std::move(direct), placement, run.settings, 160, 120);
     const Bitmap b = PlaceWatermark(Clone(picture), std::move(viaPng), placement, run.settings, 160, 120);
     EXPECT_FALSE(SamePixels(a, picture));

@@ -112,8 +112,8 @@ TEST(Font, StyleAndEffectsChangeTheText) {
     const Bitmap plain = RenderTextWatermark(settings, *regular, "Watermark").ToBitmap();
     const double regularWidth = MeasureText(*regular, "Watermark", false).width;
     for (const auto& [style, effect] : std::vector<std::pair<int, int>>{{1, 0}, {2, 0}, {3, 0}, {0, 1}, {0, 2}}) {
-        settings.wmFontStyle = static_cast<Code8>(style);
-        settings.wmFontEffect = static_cast<Code8>(effect);
+        settings.wmFontStyle = static_cast<FontStyle>(style);
+        settings.wmFontEffect = static_cast<FontEffect>(effect);
         const WatermarkFontHandle font = LoadWatermarkFont(settings);
         ASSERT_TRUE(font);
         const Bitmap styled = RenderTextWatermark(settings, *font, "Watermark").ToBitmap();

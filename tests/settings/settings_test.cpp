@@ -40,18 +40,19 @@ TEST(Defaults, ValuesOfTheRecord) {
     EXPECT_EQ(s.cfg, 19);
     EXPECT_EQ(s.jpgQuality, 95);
     EXPECT_EQ(s.webpQuality, 100);
-    EXPECT_EQ(s.resizeAlgorithm, 3);
+    EXPECT_EQ(s.resizeAlgorithm, ResizeFilter::Bicubic);
     EXPECT_FLOAT_EQ(s.gamma, 1.0f);
     EXPECT_EQ(s.frameOpacity, 255);
     EXPECT_EQ(s.wmBackOpacity, 1);
-    EXPECT_EQ(s.wmTextPosition, 8);
+    EXPECT_EQ(s.wmTextPlacement.position, AnchorPosition::BottomRight);
+    EXPECT_EQ(s.wmImagePlacement.xOffset, 10);
     EXPECT_EQ(s.wmFont, "Arial");
     EXPECT_EQ(s.filenameMask, "%filename%.%ext%");
     EXPECT_EQ(s.inputFormat, "pcx");
     EXPECT_EQ(s.outputFormat, "jpg");
     EXPECT_EQ(s.updateDate, 1234567);
     EXPECT_EQ(s.customTimestamp, 1234567);
-    EXPECT_EQ(s.rawToneMapping, 2);
+    EXPECT_EQ(s.rawToneMapping, ToneMapping::AdaptiveLogarithmic);
     EXPECT_EQ(s.outFoldersNumber, 5);
     EXPECT_EQ(s.keepSubfolders, 1);
     EXPECT_EQ(s.windowX, 100);  // no desktop known
@@ -64,7 +65,7 @@ TEST(Defaults, ValuesOfTheRecord) {
 TEST(Settings, IntegerStoresTruncateToTheFieldWidth) {
     Settings s;
     SetInteger(s, *FindSetting("Transform/Image Rotation Type"), 257);  // an 8-bit code
-    EXPECT_EQ(s.rotationType, 1);
+    EXPECT_EQ(s.rotationType, RotationType::Advanced);
     SetInteger(s, *FindSetting("Output/JPG Quality"), 4294967296LL + 95);
     EXPECT_EQ(s.jpgQuality, 95);
 }
@@ -119,10 +120,10 @@ TEST(TokenToCode, FamilyOutsideTheRangeGivesZero) {
 }
 
 TEST(CodeToToken, LowerCaseTokenPerFamilyAndCompressionRow) {
-    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 2, "Output/PNG Compression"), "zlib6");
-    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 2, "Output/EXR Compression"), "piz");
-    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 2, "Output/BMP Compression"), "");
-    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 8, "Output/TIFF Compression"), "logluv");
+    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 2, Setting("Output/PNG Compression").tokens), "zlib6");
+    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 2, Setting("Output/EXR Compression").tokens), "piz");
+    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 2, Setting("Output/BMP Compression").tokens), "");
+    EXPECT_EQ(CodeToToken(OptionFamily::Compression, 8, Setting("Output/TIFF Compression").tokens), "logluv");
     EXPECT_EQ(CodeToToken(OptionFamily::WatermarkSizeMode, 1), "");
     EXPECT_EQ(CodeToToken(OptionFamily::AnchorPosition, 8), "bottomright");
     EXPECT_EQ(CodeToToken(OptionFamily::FrameType, 1), "solid");
@@ -133,7 +134,7 @@ TEST(CodeToToken, LowerCaseTokenPerFamilyAndCompressionRow) {
 TEST(FamilyLabels, ListInCodeOrder) {
     EXPECT_EQ(FamilyLabelKeys(OptionFamily::RawLoadMode),
               (std::vector<std::string>{"Auto", "RGB8", "RGB16", "RGB24", "RGB48HS", "RGB48"}));
-    EXPECT_EQ(FamilyLabelKeys(OptionFamily::Compression, "Output/PNG Compression"),
+    EXPECT_EQ(FamilyLabelKeys(OptionFamily::Compression, Setting("Output/PNG Compression").tokens),
               (std::vector<std::string>{"None", "ZLIB1", "ZLIB6", "ZLIB9"}));
 }
 

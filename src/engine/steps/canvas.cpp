@@ -100,8 +100,8 @@ std::vector<unsigned char> Canvas::EncodePng() const {
     return bytes;
 }
 
-TextSize MeasureText(const WatermarkFont& font, const std::string& text, bool smooth) {
-    TextSize size;
+TextExtent MeasureText(const WatermarkFont& font, const std::string& text, bool smooth) {
+    TextExtent size;
     if (font.font) font.api->textSize(font.font, text.c_str(), smooth ? 1 : 0, &size.width, &size.height);
     return size;
 }

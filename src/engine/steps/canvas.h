@@ -60,11 +60,11 @@ private:
     bool hasAlpha_ = false;
 };
 
-struct TextSize {
+struct TextExtent {
     double width = 0, height = 0;
 };
 // One line measured with the watermark font: raster text in whole pixels, or the smooth (vector) measure.
-TextSize MeasureText(const WatermarkFont& font, const std::string& text, bool smooth);
+TextExtent MeasureText(const WatermarkFont& font, const std::string& text, bool smooth);
 
 // An 0xRRGGBB colour with an alpha (clamped to 0..255) as the canvas takes it.
 std::uint32_t Argb(long long alpha, std::uint32_t rgb);

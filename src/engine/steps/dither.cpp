@@ -4,14 +4,14 @@ namespace ravelin {
 
 namespace {
 
-FREE_IMAGE_DITHER DitherOf(int algorithm) {
+FREE_IMAGE_DITHER DitherOf(DitherAlgorithm algorithm) {
     switch (algorithm) {
-        case 1: return FID_BAYER4x4;
-        case 2: return FID_BAYER8x8;
-        case 3: return FID_BAYER16x16;
-        case 4: return FID_CLUSTER6x6;
-        case 5: return FID_CLUSTER8x8;
-        case 6: return FID_CLUSTER16x16;
+        case DitherAlgorithm::Bayer4: return FID_BAYER4x4;
+        case DitherAlgorithm::Bayer8: return FID_BAYER8x8;
+        case DitherAlgorithm::Bayer16: return FID_BAYER16x16;
+        case DitherAlgorithm::Cluster6: return FID_CLUSTER6x6;
+        case DitherAlgorithm::Cluster8: return FID_CLUSTER8x8;
+        case DitherAlgorithm::Cluster16: return FID_CLUSTER16x16;
         default: return FID_FS;
     }
 }

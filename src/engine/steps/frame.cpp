@@ -32,9 +32,9 @@ Canvas DrawFrameOverlay(const Settings& settings, long long width, long long hei
 
 Bitmap FrameStep(Bitmap bitmap, const StepContext& context) {
     const Settings& settings = context.settings;
-    if (!bitmap || settings.doFrame == 0) return bitmap;
+    if (!bitmap || settings.doFrame == FrameType::None) return bitmap;
     if (bitmap.bpp() != 24) bitmap = Replace(std::move(bitmap), FreeImage_ConvertTo24Bits);
-    if (!bitmap || settings.doFrame != 1) return bitmap;
+    if (!bitmap || settings.doFrame != FrameType::Solid) return bitmap;
 
     Bitmap overlay = DrawFrameOverlay(settings, context.width, context.height).ToBitmap();
     if (!overlay) return bitmap;  // no overlay: the picture goes on unframed

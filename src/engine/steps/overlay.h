@@ -27,16 +27,6 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
 // cannot be read.
 Canvas RenderImageWatermark(const Settings& settings);
 
-// Where a watermark goes: its rotation, anchor, offsets and whether it keeps inside the frame.
-struct WatermarkPlacement {
-    int rotation = 0;
-    int anchor = 8;
-    long long xOffset = 10, yOffset = 10;
-    bool insideFrame = false;
-};
-WatermarkPlacement TextPlacement(const Settings& settings);
-WatermarkPlacement ImagePlacement(const Settings& settings);
-
 // Turns the rendered watermark, cuts it to the free area, places it at its anchor and composites it over the
 // w x h 24-bit picture. The picture comes back unmarked when the watermark does not fit.
 Bitmap PlaceWatermark(Bitmap picture, Bitmap mark, const WatermarkPlacement& placement, const Settings& settings,

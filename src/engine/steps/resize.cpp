@@ -8,9 +8,9 @@ namespace ravelin {
 namespace {
 
 // The target side from its number and unit: pixels, or percent of the current side rounded half to even.
-long long TargetSide(std::int32_t number, int unit, unsigned current) {
-    if (unit == 0) return number;
-    if (unit == 1) return static_cast<long long>(std::nearbyint(number / 100.0 * current));
+long long TargetSide(std::int32_t number, SizeUnit unit, unsigned current) {
+    if (unit == SizeUnit::Pixels) return number;
+    if (unit == SizeUnit::Percent) return static_cast<long long>(std::nearbyint(number / 100.0 * current));
     return 0;
 }
 
@@ -22,13 +22,13 @@ long long KeptSide(long long target, unsigned longer, unsigned shorter) {
     return static_cast<long long>(std::round(quotient));
 }
 
-FREE_IMAGE_FILTER FilterOf(int algorithm) {
+FREE_IMAGE_FILTER FilterOf(ResizeFilter algorithm) {
     switch (algorithm) {
-        case 0: return FILTER_BOX;
-        case 1: return FILTER_BILINEAR;
-        case 2: return FILTER_BSPLINE;
-        case 4: return FILTER_CATMULLROM;
-        case 5: return FILTER_LANCZOS3;
+        case ResizeFilter::Box: return FILTER_BOX;
+        case ResizeFilter::Bilinear: return FILTER_BILINEAR;
+        case ResizeFilter::Bspline: return FILTER_BSPLINE;
+        case ResizeFilter::CatmullRom: return FILTER_CATMULLROM;
+        case ResizeFilter::Lanczos: return FILTER_LANCZOS3;
         default: return FILTER_BICUBIC;
     }
 }
@@ -43,7 +43,7 @@ Bitmap ResizeStep(Bitmap bitmap, const StepContext& context) {
     const long long targetHeight = TargetSide(settings.height, settings.heightUnit, h);
     if (targetWidth <= 0 || targetHeight <= 0) return bitmap;
     if (targetWidth == w && targetHeight == h) return bitmap;
-    if (settings.resizeType == 1 && w < targetWidth && h < targetHeight) return bitmap;
+    if (settings.resizeType == ResizeScope::LargeImages && w < targetWidth && h < targetHeight) return bitmap;
 
     long long newWidth = targetWidth, newHeight = targetHeight;
     if (settings.keepAspectRatio) {

@@ -17,14 +17,14 @@ Bitmap RotateStep(Bitmap bitmap, const StepContext& context) {
 
     const unsigned width = bitmap.width(), height = bitmap.height();
     switch (settings.rotationType) {
-        case 0: {
+        case RotationType::Simple: {
             if (!RotationFitsLimits(width, height, angle)) return {};
             const Rgb back = ParseColourText(settings.rotationBackColor);
             const RGBQUAD background{back.blue, back.green, back.red, 0};
             return Replace(std::move(bitmap),
                            [&](FIBITMAP* dib) { return FreeImage_Rotate(dib, angle, &background); });
         }
-        case 1:
+        case RotationType::Advanced:
             return Replace(std::move(bitmap), [&](FIBITMAP* dib) {
                 return FreeImage_RotateEx(dib, angle, 0.0, 0.0, width / 2.0, height / 2.0, FALSE);
             });

@@ -27,11 +27,11 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 // The left edge of a line of width `lineWidth` in a raster `rasterWidth` wide.
-long long LineLeft(int alignment, long long rasterWidth, long long lineWidth, long long padding) {
+long long LineLeft(TextAlignment alignment, long long rasterWidth, long long lineWidth, long long padding) {
     switch (alignment) {
-        case 0: return padding;
-        case 1: return std::llround((rasterWidth - lineWidth + 0.0) / 2.0);
-        case 2: return rasterWidth - lineWidth - padding;
+        case TextAlignment::Left: return padding;
+        case TextAlignment::Center: return std::llround((rasterWidth - lineWidth + 0.0) / 2.0);
+        case TextAlignment::Right: return rasterWidth - lineWidth - padding;
         default: return 0;
     }
 }
@@ -47,7 +47,7 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
     if (multiLine) {
         long long widest = 10, tallest = 10;
         for (const std::string& line : lines) {
-            const TextSize size = MeasureText(font, line, false);
+            const TextExtent size = MeasureText(font, line, false);
             widest = std::max(widest, std::llround(size.width));
             tallest = std::max(tallest, std::llround(size.height));
         }
@@ -55,7 +55,7 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
         lineStep = tallest + settings.wmFontLeading;
         textHeight = tallest + static_cast<long long>(lines.size() - 1) * lineStep;
     } else {
-        const TextSize size = MeasureText(font, text, false);
+        const TextExtent size = MeasureText(font, text, false);
         textWidth = std::llround(size.width);
         textHeight = std::llround(size.height);
     }
@@ -67,7 +67,7 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
     if (!lettering || !result) return {};
     const std::uint32_t fontColour = ParseColourText(settings.wmFontColor).packed();
     const std::uint32_t backColour = ParseColourText(settings.wmBackColor).packed();
-    const int alignment = settings.wmTextAlignment;
+    const TextAlignment alignment = settings.wmTextAlignment;
 
     auto left = [&](long long lineWidth) {
         return multiLine ? LineLeft(alignment, rasterWidth, lineWidth, padding) : padding;
