@@ -25,7 +25,11 @@ int RunApplication(int argc, char** argv) {
 
     // While one instance runs, every further start ends at once, silently.
     const InstanceLock lock(TitleString(kProductTitle, VersionNumber));
-    if (!lock.held()) return 0;
+    if (lock.anotherInstanceRuns()) return 0;
+    // A lock that cannot be had must not make every run a silent no-op: go on, and say so once.
+    if (lock.state() == InstanceLock::State::Unavailable) {
+        std::fprintf(stderr, "ravelin: cannot take the instance lock (%s); going on without it\n", lock.failure().c_str());
+    }
 
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);

@@ -1,6 +1,7 @@
 #include "cli/profile.h"
 
 #include "cli/option_table.h"
+#include "platform/file_read.h"
 #include "platform/ini.h"
 #include "platform/text.h"
 
@@ -15,7 +16,7 @@ constexpr std::size_t kMaxProfileBytes = 4 * 1024 * 1024;
 
 bool ApplyProfile(const std::string& path, Settings& settings) {
     if (path.empty()) return false;
-    const auto bytes = ReadSmallFile(path, kMaxProfileBytes);
+    const auto bytes = ReadRegularFile(path, kMaxProfileBytes);
     if (!bytes) return false;
     const IniDocument document = ParseIni(*bytes);
     const IniSection* group = document.Find("CLI");

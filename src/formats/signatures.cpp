@@ -1,11 +1,9 @@
 #include "formats/signatures.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/file_read.h"
+#include "platform/hex_digit.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -36,10 +34,9 @@ struct SignatureIndex {
 };
 
 std::vector<unsigned char> ParseHex(std::string_view hex) {
-    const auto digit = [](char c) { return c <= '9' ? c - '0' : c - 'A' + 10; };
     std::vector<unsigned char> bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 3) {
-        bytes.push_back(static_cast<unsigned char>(digit(hex[i]) * 16 + digit(hex[i + 1])));
+        bytes.push_back(static_cast<unsigned char>(HexDigitValue(hex[i]) * 16 + HexDigitValue(hex[i + 1])));
     }
     return bytes;
 }
@@ -167,21 +164,11 @@ std::string DetectFileTypeFromBytes(std::span<const unsigned char> bytes) {
 }
 
 std::string DetectFileType(const std::string& path) {
-    // Non-blocking, so that opening a pipe never waits for a writer; only regular files are read.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return kUnrecognizedFileType;
+    // Only regular files are read, so that a pipe never makes the listing wait for a writer.
+    const std::optional<RegularFile> file = OpenRegularFile(path);
+    if (!file) return kUnrecognizedFileType;
     unsigned char buffer[kSignatureBytes];
-    std::size_t length = 0;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        while (length < sizeof buffer) {
-            const ssize_t got = ::read(fd, buffer + length, sizeof buffer - length);
-            if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) break;
-            length += static_cast<std::size_t>(got);
-        }
-    }
-    ::close(fd);
+    const std::size_t length = ReadAtMost(file->fd.get(), buffer, 0);
     return DetectFileTypeFromBytes(std::span<const unsigned char>(buffer, length));
 }
 

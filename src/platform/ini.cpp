@@ -2,12 +2,6 @@
 
 #include "platform/text.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 namespace ravelin {
 
 const IniSection* IniDocument::Find(std::string_view name) const {
@@ -65,32 +59,6 @@ IniDocument ParseIni(std::string_view bytes) {
         document.sections.back().entries.push_back(std::move(entry));
     }
     return document;
-}
-
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes) {
-    // O_NONBLOCK: opening a FIFO must not wait for a writer; regular files ignore the flag.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return std::nullopt;
-    struct stat status {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || static_cast<std::size_t>(status.st_size) > maxBytes) {
-        close(fd);
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            close(fd);
-            return std::nullopt;
-        }
-        if (got == 0) break;
-        done += static_cast<std::size_t>(got);
-    }
-    close(fd);
-    bytes.resize(done);
-    return bytes;
 }
 
 }  // namespace ravelin

@@ -3,7 +3,6 @@
 // otherwise each byte is one ISO-8859-1 character; lines end in CR, LF or both; ';' starts a comment;
 // "[name]" opens a section; "key = value" with blanks and tabs trimmed.
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,9 +29,5 @@ struct IniDocument {
 };
 
 IniDocument ParseIni(std::string_view bytes);
-
-// The bytes of a regular file of at most `maxBytes`; nothing for a folder, a device, a pipe, a missing or
-// unreadable file, or a larger one.
-std::optional<std::string> ReadSmallFile(const std::string& path, std::size_t maxBytes);
 
 }  // namespace ravelin

@@ -1,5 +1,7 @@
 #include "platform/numbers.h"
 
+#include "platform/hex_digit.h"
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -16,11 +18,8 @@ std::size_t SkipBlanks(std::string_view text, std::size_t i = 0) {
 }
 
 int DigitValue(char c, int base) {
-    int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-    return value >= 0 && value < base ? value : -1;
+    const int value = HexDigitValue(c);
+    return value < base ? value : -1;
 }
 
 }  // namespace

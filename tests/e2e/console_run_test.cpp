@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace ravelin {
 
@@ -165,6 +166,24 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{{"--profile=/nonexistent/profile.ini"}, "Error: Invalid profile file"},
                       CheckCase{{"--profile=\"\""}, "Error: Invalid profile file"},
                       CheckCase{{"-o"}, "Error: Incorrect number of parameters"}));
+
+// An output of the longest name a folder allows replaces an earlier one and keeps its mode.
+TEST_F(ConsoleRunTest, LongestOutputNameReplacesAnEarlierFileAndKeepsItsMode) {
+    const std::string stem(251, 'n');
+    const std::string input = Input(TestPattern24(20, 10), stem + ".pcx");
+    const std::string output = Output(stem + ".jpg");
+    { std::ofstream(output) << "old"; }
+    ASSERT_EQ(chmod(output.c_str(), 0640), 0);
+    const ProgramRun run = RunRavelin({"-i", input, "-o", out.path});
+    EXPECT_EQ(run.lines().back(), "Files converted: 1 of 1");
+    const LoadedJpeg jpeg(output);
+    ASSERT_NE(jpeg.bitmap, nullptr);
+    EXPECT_EQ(FreeImage_GetWidth(jpeg.bitmap), 20u);
+    struct stat status {};
+    ASSERT_EQ(stat(output.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.path), std::filesystem::directory_iterator()), 1);
+}
 
 TEST_F(ConsoleRunTest, InputAndOutputChecks) {
     const std::string input = Input(TestPattern24(8, 8));

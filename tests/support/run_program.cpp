@@ -49,6 +49,8 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
         setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        for (const auto& [name, value] : options.environment) setenv(name.c_str(), value.c_str(), 1);
+        for (const std::string& name : options.unsetEnvironment) unsetenv(name.c_str());
         std::vector<char*> argv;
         argv.push_back(const_cast<char*>(program.c_str()));
         for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));

@@ -3,6 +3,7 @@
 // the instance lock never makes one test depend on another.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ravelin {
@@ -26,6 +27,8 @@ struct RunOptions {
     std::string workingDir;           // empty: the current directory
     std::string runtimeDir;           // XDG_RUNTIME_DIR; empty: a fresh folder of its own
     std::string input;                // fed to standard input, then closed
+    std::vector<std::pair<std::string, std::string>> environment;  // set after the folders above
+    std::vector<std::string> unsetEnvironment;                      // removed last
     int timeoutSeconds = 60;
 };
 
