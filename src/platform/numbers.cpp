@@ -2,6 +2,9 @@
 
 #include "platform/hex_digit.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -15,6 +18,13 @@ namespace {
 std::size_t SkipBlanks(std::string_view text, std::size_t i = 0) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
     return i;
+}
+
+// The C locale, whatever the process's own is: a toolkit that adopts the user's locale (a decimal comma)
+// must not change how "1.5" reads.
+locale_t ClassicLocale() {
+    static const locale_t locale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    return locale;
 }
 
 int DigitValue(char c, int base) {
@@ -69,7 +79,8 @@ float ParseLeadingFloat(std::string_view text) {
             number += exponent;
         }
     }
-    return std::strtof(number.c_str(), nullptr);
+    const locale_t locale = ClassicLocale();
+    return locale ? strtof_l(number.c_str(), nullptr, locale) : std::strtof(number.c_str(), nullptr);
 }
 
 long long ParseLeadingInteger(std::string_view text) {
