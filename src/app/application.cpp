@@ -1,11 +1,13 @@
-#include "platform/product.h"
 #include "app/application.h"
+
+#include "app/window_start.h"
 
 #include "cli/arguments.h"
 #include "cli/console_main.h"
 #include "engine/job.h"
 #include "platform/instance_lock.h"
 #include "platform/paths.h"
+#include "platform/product.h"
 #include "settings/settings.h"
 
 #include <csignal>
@@ -35,15 +37,24 @@ int RunApplication(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     const std::string programName(argc > 0 && argv[0] ? FileNamePart(argv[0]) : "ravelin");
 
+    WindowStart start;
+    start.settings = &settings;
+    start.job = &job;
     switch (ConsoleMain(arguments, programName, job, settings)) {
-        case ConsoleOutcome::Finished: break;
+        case ConsoleOutcome::Finished: return 0;
         case ConsoleOutcome::StartWindow:
-        case ConsoleOutcome::ScreenshotMode:
-        case ConsoleOutcome::UninstallDialog:
-            // The window is not part of this build yet; say so rather than exit without a word.
-            std::fputs("The window is not available in this build; see `ravelin -h` for the command line.\n", stderr);
+            // A file opened from a file manager arrives as a bare argument, which the command line skips.
+            for (const std::string& argument : arguments) {
+                if (!argument.starts_with('-') && IsNonEmptyFile(argument)) start.files.push_back(argument);
+            }
             break;
+        case ConsoleOutcome::ScreenshotMode:
+            start.mode = WindowMode::Screenshot;
+            if (arguments.size() > 1) start.screenshotFolder = arguments[1];
+            break;
+        case ConsoleOutcome::UninstallDialog: start.mode = WindowMode::Uninstall; break;
     }
+    StartWindow(start);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/job_control.h"
 #include "engine/watermark_font.h"
 #include "formats/output_catalogue.h"
+#include "formats/signatures.h"
 #include "platform/console.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -88,6 +89,17 @@ bool FailOn(const SettingField& field) {
     PrintLine("Error: Invalid " + OptionNameOf(field) + " value");
     return false;
 }
+
+// The worker's lines of the debug listing.
+class DebugLines final : public BatchObserver {
+public:
+    void FileStarted(const std::string& path) override {
+        PrintLine("Processing: " + path);
+        PrintLine("File Format: " + DetectFileType(path));
+    }
+    void FileFailed(const std::string&) override { PrintLine("[ERROR] Unable to convert the file!"); }
+    void FileSaved(const std::string&, const std::string& output) override { PrintLine("[OK] Saving As: " + output); }
+};
 
 class Run {
 public:
@@ -294,13 +306,10 @@ void Run::Convert() {
         return;
     }
     StatusText("General", "Converting");
-    BatchRun batch{job_, settings_, font_.get(), {}, {}};
-    RunBatch(batch);
-    std::int32_t converted = 0;
-    {
-        std::lock_guard guard(batch.progressLock);
-        converted = batch.progress.convertedCount;
-    }
+    DebugLines lines;
+    Batch batch(job_, settings_, font_.get(), debug_ ? &lines : nullptr);
+    batch.RunHere();
+    const std::int32_t converted = batch.Snapshot().convertedCount;
     if (converted != 0) {
         StatusText("Msg", "Conversion complete");
         if (!quiet_) Status(Format(Text("Msg", "Files converted"), std::to_string(converted), std::to_string(added)));

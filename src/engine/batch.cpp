@@ -2,8 +2,6 @@
 
 #include "engine/job_control.h"
 #include "engine/pipeline.h"
-#include "formats/signatures.h"
-#include "platform/console.h"
 #include "platform/file_time.h"
 
 #include <chrono>
@@ -20,61 +18,100 @@ void ApplyFileTimestamp(const ConversionJob& job, const Settings& settings) {
     }
 }
 
-void BeginProgress(BatchRun& run) {
-    std::lock_guard guard(run.progressLock);
-    run.progress = ProgressRecord{};
-    run.progress.running = true;
-}
-
 }  // namespace
 
-std::thread StartBatch(BatchRun& run) {
-    BeginProgress(run);
-    return std::thread([&run] { ConvertBatch(run); });
+Batch::Batch(ConversionJob& job, const Settings& settings, const WatermarkFont* font, BatchObserver* observer)
+    : job_(job), settings_(settings), font_(font), observer_(observer) {}
+
+Batch::~Batch() {
+    RequestStop();
+    ReleaseGate();
+    Join();
 }
 
-void RunBatch(BatchRun& run) {
-    BeginProgress(run);
-    ConvertBatch(run);
+void Batch::Begin() {
+    std::lock_guard guard(progressLock_);
+    progress_ = ProgressRecord{};
+    progress_.running = true;
 }
 
-void ConvertBatch(BatchRun& run) {
-    ConversionJob& job = run.job;
-    const bool debug = job.consoleRun && job.runMode == "DEBUG";
+void Batch::Start() {
+    if (worker_.joinable()) return;
+    Begin();
+    worker_ = std::thread([this] { ConvertAll(); });
+}
+
+void Batch::RunHere() {
+    Begin();
+    ConvertAll();
+}
+
+void Batch::Join() {
+    if (worker_.joinable()) worker_.join();
+}
+
+ProgressRecord Batch::Snapshot() const {
+    std::lock_guard guard(progressLock_);
+    return progress_;
+}
+
+void Batch::RequestStop() {
+    std::lock_guard guard(progressLock_);
+    progress_.running = false;
+}
+
+void Batch::HoldGate() {
+    std::lock_guard guard(progressLock_);
+    gateHeld_ = true;
+}
+
+void Batch::ReleaseGate() {
+    {
+        std::lock_guard guard(progressLock_);
+        gateHeld_ = false;
+    }
+    gateOpened_.notify_all();
+}
+
+bool Batch::MayStartNextFile() {
+    std::unique_lock lock(progressLock_);
+    gateOpened_.wait(lock, [this] { return !gateHeld_; });
+    return progress_.running;
+}
+
+void Batch::ConvertAll() {
     std::int32_t begun = 0;
     std::int32_t converted = 0;
     std::int64_t lastMillis = 0;
 
-    for (const auto& [path, entry] : job.inputs) {
+    for (const auto& [path, entry] : job_.inputs) {
+        if (!MayStartNextFile()) break;
         {
-            std::lock_guard guard(run.progressLock);
-            if (!run.progress.running) break;
-            run.progress.progressIndex = ++begun;
-            run.progress.progressPath = path;
-            run.progress.lastFileMillis = lastMillis;
+            std::lock_guard guard(progressLock_);
+            progress_.progressIndex = ++begun;
+            progress_.progressPath = path;
+            progress_.lastFileMillis = lastMillis;
         }
-        job.currentInput = path;
-        job.currentSubfolder = entry.subfolder;
-        if (debug) {
-            PrintLine("Processing: " + path);
-            PrintLine("File Format: " + DetectFileType(path));
-        }
+        job_.currentInput = path;
+        job_.currentSubfolder = entry.subfolder;
+        if (observer_) observer_->FileStarted(path);
         const auto started = std::chrono::steady_clock::now();
-        if (!ConvertFile(job, run.settings, run.font)) {
-            if (debug) PrintLine("[ERROR] Unable to convert the file!");
+        if (!ConvertFile(job_, settings_, font_)) {
+            if (observer_) observer_->FileFailed(path);
             lastMillis = 0;
             continue;
         }
-        if (debug) PrintLine("[OK] Saving As: " + job.currentOutput);
+        if (observer_) observer_->FileSaved(path, job_.currentOutput);
         ++converted;
         const auto elapsed = std::chrono::steady_clock::now() - started;
         lastMillis = std::max<std::int64_t>(1000, std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
-        job.randomNumber = NewRandomNumber();
-        ++job.sequenceNumber;
-        ApplyFileTimestamp(job, run.settings);
+        job_.randomNumber = NewRandomNumber();
+        ++job_.sequenceNumber;
+        ApplyFileTimestamp(job_, settings_);
     }
-    std::lock_guard guard(run.progressLock);
-    run.progress.convertedCount = converted;
+    std::lock_guard guard(progressLock_);
+    progress_.convertedCount = converted;
+    progress_.finished = true;
 }
 
 }  // namespace ravelin

@@ -44,7 +44,8 @@ struct ProgressRecord {
     std::string progressPath;
     std::int64_t lastFileMillis = 0;
     std::int32_t convertedCount = 0;
-    bool running = false;
+    bool running = false;   // cleared by a stop request
+    bool finished = false;  // the worker has ended
 };
 
 }  // namespace ravelin

@@ -1,8 +1,6 @@
 #include "engine/qt_module.h"
 
-#include "platform/paths.h"
-
-#include <dlfcn.h>
+#include "platform/program_module.h"
 
 #include <mutex>
 
@@ -17,18 +15,10 @@ struct LoadedModule {
 
 LoadedModule Load() {
     LoadedModule result;
-    const std::string path = ProgramFolder() + "ravelin-qt.so";
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        const char* message = dlerror();
-        result.error = message ? message : "cannot load " + path;
+    const auto* api = static_cast<const RavelinQtApi*>(LoadProgramModule("ravelin-qt.so", "ravelin_qt_api", &result.error));
+    if (api && api->apiVersion != kQtModuleApiVersion) {
+        result.error = "ravelin-qt.so does not match this program";
         return result;
-    }
-    auto entry = reinterpret_cast<const RavelinQtApi* (*)()>(dlsym(handle, "ravelin_qt_api"));
-    const RavelinQtApi* api = entry ? entry() : nullptr;
-    if (!api || api->apiVersion != kQtModuleApiVersion) {
-        result.error = path + " does not match this program";
-        return result;  // the handle stays open: unloading Qt libraries at run time is not safe
     }
     result.api = api;
     return result;

@@ -43,14 +43,15 @@ void ApplyDefaults(Settings& settings, DefaultsProfile profile, Date now, int de
     if (profile == DefaultsProfile::Console) settings.keepAspectRatio = 0;
 }
 
+// Folders compare exactly: Linux file systems tell "Pics" from "pics", so folding case would drop one.
 void RememberOutputFolder(Settings& settings, const std::string& folder) {
     if (folder.empty()) return;
-    const std::string upperFolder = ToUpper(folder);
     std::string list = folder;
     int count = 1;
-    for (const std::string& entry : Split(settings.recentOutFolders, '\t')) {
+    for (const std::string& field : Split(settings.recentOutFolders, '\t')) {
         if (count >= settings.outFoldersNumber) break;
-        if (entry.empty() || ToUpper(entry) == upperFolder) continue;
+        const std::string_view entry = TrimBlanks(field);
+        if (entry.empty() || entry == folder) continue;
         list += '\t';
         list += entry;
         ++count;

@@ -146,7 +146,9 @@ using D = DefaultRule;
 using S = Settings;
 using P = WatermarkPlacement;
 
-inline constexpr std::array kFields = {
+// Default visibility even inside a module built with hidden visibility: the window module then shares the
+// executable's one table, so that a field's address is its identity everywhere.
+[[gnu::visibility("default")]] inline constexpr std::array kFields = {
     Row("General", "CFG", K::Int, AccessTo<&S::cfg>(), Num(19)),
     Row("General", "Language", K::String, AccessTo<&S::language>(), Str("en")),
     Row("General", "Update Range", K::Int, AccessTo<&S::updateRange>(), Num(2)).Range(0, 5),
