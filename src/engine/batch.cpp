@@ -101,10 +101,11 @@ void Batch::ConvertAll() {
             lastMillis = 0;
             continue;
         }
-        if (observer_) observer_->FileSaved(path, job_.currentOutput);
-        ++converted;
+        // Measured before the observer hears of it: a slow front end does not lengthen the estimate.
         const auto elapsed = std::chrono::steady_clock::now() - started;
         lastMillis = std::max<std::int64_t>(1000, std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+        if (observer_) observer_->FileSaved(path, job_.currentOutput);
+        ++converted;
         job_.randomNumber = NewRandomNumber();
         ++job_.sequenceNumber;
         ApplyFileTimestamp(job_, settings_);
