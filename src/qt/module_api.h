@@ -1,6 +1,9 @@
 #pragma once
-// The interface of the Qt module (ravelin-qt.so), which the executable loads only when a run draws or the
-// window starts. Plain C types only, so that neither side needs the other's headers.
+// The canvas module's entry table (ravelin-qt.so, Qt Gui only), which the executable loads only when a run
+// draws. The rule for every module beside the executable (this one and the window's): its entry table is the
+// only way in; module code may include the core's headers and call the core directly, which resolves to the
+// executable's exported symbols, so there is one copy of every record. Modules are built with hidden
+// visibility and export nothing but their entry function.
 //
 // Threads: the module holds Qt objects (the application object, fonts, images). Use it from one thread at a
 // time; a font or canvas may be made on one thread and used on another once the first has let go of it (the
