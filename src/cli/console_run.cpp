@@ -136,6 +136,11 @@ private:
     WatermarkFontHandle font_;
 };
 
+// The worker's failure, with its reason, on standard error; standard output keeps only its own lines.
+void ReportFailedFile(const ConversionJob& job) {
+    if (!job.lastFailure.empty()) PrintErrorLine(job.lastFailure);
+}
+
 bool Fail(const char* line) {
     PrintLine(line);
     return false;
@@ -296,6 +301,7 @@ void Run::Convert() {
     StatusText("General", "Converting");
     BatchRun batch{job_, settings_, font_.get(), {}, {}};
     RunBatch(batch);
+    ReportFailedFile(job_);
     std::int32_t converted = 0;
     {
         std::lock_guard guard(batch.progressLock);
