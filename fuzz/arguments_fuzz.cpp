@@ -4,6 +4,7 @@
 #include "cli/arguments.h"
 #include "cli/console_main.h"
 #include "engine/job.h"
+#include "platform/numbers.h"
 #include "settings/settings.h"
 
 #include "fuzz_support.h"
@@ -39,6 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     pieces.push_back(piece);
     if (pieces.size() > 64) pieces.resize(64);
+
+    // Numbers never wrap: a value read in fewer bits is the wide value when that fits, else 0.
+    for (const std::string& text : pieces) {
+        const std::int64_t wide = ParseOptionInteger(text, 64);
+        for (const int bits : {8, 32}) {
+            const std::int64_t low = -(std::int64_t{1} << (bits - 1)), high = (std::int64_t{1} << (bits - 1)) - 1;
+            const std::int64_t narrow = ParseOptionInteger(text, bits);
+            FUZZ_CHECK(narrow == (wide >= low && wide <= high ? wide : 0) || (wide == 0 && narrow == 0));
+        }
+    }
 
     const Arguments all(pieces);
     std::vector<std::string> arguments;

@@ -90,15 +90,28 @@ bool FailOn(const SettingField& field) {
     return false;
 }
 
-// The worker's lines of the debug listing.
-class DebugLines final : public BatchObserver {
+// What the console says of each file: the worker's lines of the debug listing, and why a file failed, on
+// standard error (standard output keeps its fixed lines).
+class FileLines final : public BatchObserver {
 public:
+    FileLines(const ConversionJob& job, bool debug) : job_(job), debug_(debug) {}
+
     void FileStarted(const std::string& path) override {
+        if (!debug_) return;
         PrintLine("Processing: " + path);
         PrintLine("File Format: " + DetectFileType(path));
     }
-    void FileFailed(const std::string&) override { PrintLine("[ERROR] Unable to convert the file!"); }
-    void FileSaved(const std::string&, const std::string& output) override { PrintLine("[OK] Saving As: " + output); }
+    void FileFailed(const std::string&) override {
+        if (debug_) PrintLine("[ERROR] Unable to convert the file!");
+        if (!job_.lastFailure.empty()) PrintErrorLine(job_.lastFailure);
+    }
+    void FileSaved(const std::string&, const std::string& output) override {
+        if (debug_) PrintLine("[OK] Saving As: " + output);
+    }
+
+private:
+    const ConversionJob& job_;
+    bool debug_;
 };
 
 class Run {
@@ -148,6 +161,7 @@ private:
     WatermarkFontHandle font_;
 };
 
+// The worker's failure, with its reason, on standard error; standard output keeps only its own lines.
 bool Fail(const char* line) {
     PrintLine(line);
     return false;
@@ -306,8 +320,8 @@ void Run::Convert() {
         return;
     }
     StatusText("General", "Converting");
-    DebugLines lines;
-    Batch batch(job_, settings_, font_.get(), debug_ ? &lines : nullptr);
+    FileLines lines(job_, debug_);
+    Batch batch(job_, settings_, font_.get(), &lines);
     batch.RunHere();
     const std::int32_t converted = batch.Snapshot().convertedCount;
     if (converted != 0) {

@@ -1,5 +1,6 @@
 #include "cli/option_table.h"
 
+#include "platform/file_time.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
 #include "settings/option_codes.h"
@@ -126,6 +127,21 @@ constexpr std::array kOptions = {
 
 constexpr OptionRow kProfileFrameOpacity{"--WM-SOLID-OPACITY", K::Integer, &Setting("Frame/Solid Opacity")};
 
+// A number read for `field`: one that does not fit the field's width reads as no number (0), so that the
+// console's range checks refuse it instead of taking a wrapped value. A date must also be one a file can carry.
+long long NumberFor(const SettingField& field, std::string_view text) {
+    switch (field.kind) {
+        case FieldKind::Flag:
+        case FieldKind::Code8:
+        case FieldKind::Byte: return ParseOptionInteger(text, 8);
+        case FieldKind::Date: {
+            const std::int64_t date = ParseOptionInteger(text, 64);
+            return IsFileDate(date) ? date : 0;
+        }
+        default: return ParseOptionInteger(text, 32);
+    }
+}
+
 }  // namespace
 
 std::span<const OptionRow> OptionTable() {
@@ -157,7 +173,7 @@ void ApplyOption(const OptionRow& row, std::string_view value, Settings& setting
     switch (row.kind) {
         case K::Flag: SetInteger(settings, *target, 1); break;
         case K::FlagOff: SetInteger(settings, *target, 0); break;
-        case K::Integer: SetInteger(settings, *target, ParseOptionInteger(value)); break;
+        case K::Integer: SetInteger(settings, *target, NumberFor(*target, value)); break;
         case K::Decimal: SetFloat(settings, *target, ParseLeadingFloat(value)); break;
         case K::Token: SetInteger(settings, *target, TokenToCode(target->family, TrimBlanks(value))); break;
         case K::Text: SetText(settings, *target, std::string(value)); break;

@@ -5,6 +5,8 @@
 #include "platform/ini.h"
 #include "platform/text.h"
 
+#include <algorithm>
+
 namespace ravelin {
 
 namespace {
@@ -21,6 +23,12 @@ bool ApplyProfile(const std::string& path, Settings& settings) {
     const IniDocument document = ParseIni(*bytes);
     const IniSection* group = document.Find("CLI");
     if (!group) return true;
+    // A NUL byte would end the value early wherever it is later used as a C string (a mask "nul\0x" would
+    // name a file "nul"): such a file is no profile at all, and nothing of it is applied.
+    const auto holdsNul = [](const IniEntry& entry) {
+        return entry.key.find('\0') != std::string::npos || entry.value.find('\0') != std::string::npos;
+    };
+    if (std::ranges::any_of(group->entries, holdsNul)) return false;
     for (const IniEntry& entry : group->entries) {
         const OptionRow* row = FindProfileOption(ToUpper(entry.key));
         if (!row) continue;

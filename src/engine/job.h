@@ -37,6 +37,9 @@ struct ConversionJob {
     std::int32_t frameNumber = 1;
     std::string programFolder;  // ends in '/'
     std::vector<std::string> acceptedInputExtensions;
+    // Why the last ConvertFile failed, as "<file>: <reason>" (the input for reading and processing, the output
+    // for saving); empty after a success. The console prints it on standard error.
+    std::string lastFailure;
 };
 
 struct ProgressRecord {

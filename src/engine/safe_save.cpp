@@ -1,6 +1,9 @@
 #include "engine/safe_save.h"
 
+#include "engine/freeimage_messages.h"
 #include "platform/file_replace.h"
+
+#include <string.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -41,14 +44,31 @@ bool WriteEncoded(const Bitmap& bitmap, int formatId, int flags, BufferedFileWri
     return out.Flush() && saved && lseek(out.fd(), 0, SEEK_END) > 0;
 }
 
+std::string SystemErrorText(int error) {
+    char buffer[256];
+    return strerror_r(error, buffer, sizeof buffer);  // the GNU form: returns the text
+}
+
 }  // namespace
 
 bool SaveReplacing(const Bitmap& bitmap, int formatId, int flags, const std::string& path, const std::string& source,
-                   TemporaryKind kind) {
-    if (!bitmap || path.empty()) return false;
-    if (IsSameFile(path, source)) return false;
-    return WriteFileReplacingWith(
-        path, [&](BufferedFileWriter& out) { return WriteEncoded(bitmap, formatId, flags, out); }, kind);
+                   TemporaryKind kind, std::string* failure) {
+    const auto fail = [&](std::string reason) {
+        if (failure) *failure = std::move(reason);
+        return false;
+    };
+    if (!bitmap) return fail("there is no picture to save");
+    if (path.empty()) return fail("the output has no name");
+    if (IsSameFile(path, source)) return fail("the output would replace the input file");
+    InstallFreeImageMessages();
+    ClearFreeImageMessage();
+    int error = 0;
+    const bool saved = WriteFileReplacingWith(
+        path, [&](BufferedFileWriter& out) { return WriteEncoded(bitmap, formatId, flags, out); }, kind, &error);
+    if (saved) return true;
+    if (error != 0) return fail(SystemErrorText(error));
+    const std::string message = LastFreeImageMessage();
+    return fail(message.empty() ? "the encoder could not write the picture" : message);
 }
 
 }  // namespace ravelin

@@ -37,6 +37,7 @@ bool BufferedFileWriter::WriteAll(const unsigned char* data, std::size_t size) {
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0) {
             failed_ = true;
+            error_ = wrote < 0 ? errno : ENOSPC;
             break;
         }
         data += wrote;

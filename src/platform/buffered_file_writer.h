@@ -21,6 +21,7 @@ public:
     long Tell();
 
     bool failed() const { return failed_; }
+    int error() const { return error_; }  // errno of the failed write (ENOSPC for a write of nothing)
     int fd() const { return fd_; }
 
 private:
@@ -30,6 +31,7 @@ private:
 
     int fd_;
     bool failed_ = false;
+    int error_ = 0;
     std::vector<unsigned char> buffer_;
 };
 

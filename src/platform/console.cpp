@@ -1,5 +1,7 @@
 #include "platform/console.h"
 
+#include "platform/product.h"
+
 #include <termios.h>
 #include <unistd.h>
 
@@ -13,6 +15,15 @@ void PrintLine(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+void PrintErrorLine(std::string_view text) {
+    std::string line = std::string(kProgramShortName) + ": ";
+    for (const char c : text) line += (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) ? '?' : c;
+    line += '\n';
+    std::fflush(stdout);  // the two streams stay in the order they were written
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fflush(stderr);
 }
 
 void SetConsoleTitle(std::string_view title) {

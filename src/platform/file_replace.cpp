@@ -40,20 +40,33 @@ bool UnnamedFilesCanBeLinked() {
 
 FileReplacement::FileReplacement(const std::string& path, TemporaryKind kind) {
     targetName_ = std::string(FileNamePart(path));
+    error_ = EINVAL;
     if (targetName_.empty()) return;
     const std::string folderPath(FolderPart(path));
     // Everything below works relative to the folder, so a path near the system's limit still works.
     folder_ = OpenFile(folderPath.empty() ? "." : folderPath, O_PATH | O_DIRECTORY);
-    if (!folder_) return;
+    if (!folder_) {
+        error_ = errno;
+        return;
+    }
 
     struct stat target {};
     const bool exists = ::fstatat(folder_.get(), targetName_.c_str(), &target, 0) == 0;
     if (exists) {
-        if (S_ISDIR(target.st_mode)) return;
+        if (S_ISDIR(target.st_mode)) {
+            error_ = EISDIR;
+            return;
+        }
         // A file the user may not write is not replaced, as opening it for writing would be refused.
-        if (::faccessat(folder_.get(), targetName_.c_str(), W_OK, AT_EACCESS) != 0) return;
+        if (::faccessat(folder_.get(), targetName_.c_str(), W_OK, AT_EACCESS) != 0) {
+            error_ = errno;
+            return;
+        }
     }
-    if (!OpenTemporary(kind)) return;
+    if (!OpenTemporary(kind)) {
+        error_ = errno;
+        return;
+    }
 
     if (exists && S_ISREG(target.st_mode)) {
         struct stat made {};
@@ -66,11 +79,13 @@ FileReplacement::FileReplacement(const std::string& path, TemporaryKind kind) {
         // Set-id bits belong only to the file's own owner and group.
         const mode_t mode = target.st_mode & (sameOwner ? 07777 : 01777);
         if (::fchmod(file_.get(), mode) != 0) {
+            error_ = errno;
             Abandon();
             return;
         }
     }
     writer_ = std::make_unique<BufferedFileWriter>(file_.get());
+    error_ = 0;
 }
 
 bool FileReplacement::OpenTemporary(TemporaryKind kind) {
@@ -80,6 +95,7 @@ bool FileReplacement::OpenTemporary(TemporaryKind kind) {
         if (file_) return true;
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
     }
+    errno = EEXIST;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = ShortTemporaryName();
         // Registered before it exists, so that no moment is left in which a signal would leave it behind
@@ -90,8 +106,10 @@ bool FileReplacement::OpenTemporary(TemporaryKind kind) {
             temporaryName_ = name;
             return true;
         }
+        const int failure = errno;  // kept for error() whatever the deregistration does to errno
         removal_.reset();
-        if (errno != EEXIST) return false;
+        errno = failure;
+        if (failure != EEXIST) return false;
     }
     return false;
 }
@@ -105,15 +123,23 @@ bool FileReplacement::LinkUnnamed() {
             temporaryName_ = name;
             return true;
         }
+        const int failure = errno;  // kept for error() whatever the deregistration does to errno
         removal_.reset();
-        if (errno != EEXIST) return false;
+        errno = failure;
+        if (failure != EEXIST) return false;
     }
     return false;
 }
 
 bool FileReplacement::Commit() {
     if (!ready()) return false;
-    if (!writer_->Flush() || (temporaryName_.empty() && !LinkUnnamed())) {
+    if (!writer_->Flush()) {
+        error_ = writer_->error();
+        Abandon();
+        return false;
+    }
+    if (temporaryName_.empty() && !LinkUnnamed()) {
+        error_ = errno;
         Abandon();
         return false;
     }
@@ -121,6 +147,7 @@ bool FileReplacement::Commit() {
     // A write-back failure reported by close fails the save before the earlier file is touched.
     if (!file_.close() ||
         ::renameat(folder_.get(), temporaryName_.c_str(), folder_.get(), targetName_.c_str()) != 0) {
+        error_ = errno;
         Abandon();
         return false;
     }
@@ -142,11 +169,16 @@ FileReplacement::~FileReplacement() {
 }
 
 bool WriteFileReplacingWith(const std::string& path, const std::function<bool(BufferedFileWriter&)>& produce,
-                            TemporaryKind kind) {
+                            TemporaryKind kind, int* error) {
     FileReplacement replacement(path, kind);
-    if (!replacement.ready()) return false;
-    if (!produce(replacement.out())) return false;
-    return replacement.Commit();
+    const auto fail = [&](int code) {
+        if (error) *error = code;
+        return false;
+    };
+    if (!replacement.ready()) return fail(replacement.error());
+    if (!produce(replacement.out())) return fail(replacement.out().error());
+    if (!replacement.Commit()) return fail(replacement.error());
+    return true;
 }
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes) {

@@ -34,6 +34,8 @@ public:
     ~FileReplacement();
 
     bool ready() const { return writer_ != nullptr; }
+    // Why the replacement could not be made or committed (an errno value); 0 while nothing failed here.
+    int error() const { return error_; }
     // Where the new contents go; valid while ready().
     BufferedFileWriter& out() { return *writer_; }
 
@@ -51,12 +53,14 @@ private:
     std::string temporaryName_;  // empty while the temporary file has no name
     std::optional<RemovalOnSignal> removal_;
     std::unique_ptr<BufferedFileWriter> writer_;
+    int error_ = 0;
 };
 
 // Replaces (or creates) `path` with `bytes`.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
-// Replaces (or creates) `path` with what `produce` writes; `produce` returns false to give up.
+// Replaces (or creates) `path` with what `produce` writes; `produce` returns false to give up. On failure
+// *error (when given) holds the errno that made it fail, or 0 when the producer gave up on its own.
 bool WriteFileReplacingWith(const std::string& path, const std::function<bool(BufferedFileWriter&)>& produce,
-                            TemporaryKind kind = TemporaryKind::Unnamed);
+                            TemporaryKind kind = TemporaryKind::Unnamed, int* error = nullptr);
 
 }  // namespace ravelin

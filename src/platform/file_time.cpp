@@ -12,6 +12,7 @@ std::optional<std::int64_t> ModificationTime(const std::string& path) {
 }
 
 bool SetModificationTime(const std::string& path, std::int64_t secondsSince1970) {
+    if (!IsFileDate(secondsSince1970)) return false;  // the file system would clamp it to another date
     // Only the modification date changes; the access date stays as it is.
     const timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(secondsSince1970), 0}};
     return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;

@@ -5,6 +5,7 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -34,7 +35,8 @@ int DigitValue(char c, int base) {
 
 }  // namespace
 
-std::int32_t ParseOptionInteger(std::string_view text) {
+std::int64_t ParseOptionInteger(std::string_view text, int bits) {
+    bits = std::clamp(bits, 8, 64);
     std::size_t i = SkipBlanks(text);
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -46,14 +48,19 @@ std::int32_t ParseOptionInteger(std::string_view text) {
         base = 2;
         ++i;
     }
-    std::uint32_t value = 0;
+    // The magnitude may reach 2^(bits-1) for a negative number, one less for a positive one.
+    const std::uint64_t limit = (std::uint64_t{1} << (bits - 1)) - (negative ? 0 : 1);
+    std::uint64_t value = 0;
     for (; i < text.size(); ++i) {
         const int digit = DigitValue(text[i], base);
         if (digit < 0) break;
-        value = value * static_cast<std::uint32_t>(base) + static_cast<std::uint32_t>(digit);
+        const auto step = static_cast<std::uint64_t>(base), add = static_cast<std::uint64_t>(digit);
+        if (value > (limit - add) / step) return 0;  // does not fit: read as no number at all
+        value = value * step + add;
     }
-    if (negative) value = 0u - value;
-    return static_cast<std::int32_t>(value);
+    if (!negative) return static_cast<std::int64_t>(value);
+    return value == (std::uint64_t{1} << 63) ? std::numeric_limits<std::int64_t>::min()
+                                              : -static_cast<std::int64_t>(value);
 }
 
 float ParseLeadingFloat(std::string_view text) {

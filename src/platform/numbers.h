@@ -7,8 +7,9 @@
 namespace ravelin {
 
 // Leading blanks and tabs skipped, optional sign, then decimal digits; "$" introduces hexadecimal and
-// "%" binary digits. Stops at the first other character; no digits gives 0. Wraps to 32 bits.
-std::int32_t ParseOptionInteger(std::string_view text);
+// "%" binary digits. Stops at the first other character; no digits gives 0. A number that does not fit a
+// signed integer of `bits` bits (8 to 64) gives 0 as well, never a wrapped value.
+std::int64_t ParseOptionInteger(std::string_view text, int bits = 32);
 
 // A floating-point number with '.' as decimal separator at the start of `text` (after blanks and tabs);
 // 0 when the text does not start with one.

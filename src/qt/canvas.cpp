@@ -9,6 +9,8 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <cstdio>
+#include <mutex>
 #include <cstdlib>
 #include <cstring>
 
@@ -37,6 +39,34 @@ QImage Greyed(const QImage& source) {
     return grey;
 }
 
+// libpng, which Qt's PNG reader uses with libpng's own error printer, writes "libpng error: ..." straight to
+// standard error on a damaged file. While a picture is decoded, stderr points at nothing: the damage is
+// reported by the decode's result (the file is refused), and the console prints only its own lines. glibc's
+// stderr is an ordinary variable; the module is used by one thread at a time.
+class QuietDecoderErrors {
+public:
+    QuietDecoderErrors() : saved_(stderr), sink_(std::fopen("/dev/null", "w")) {
+        if (sink_) stderr = sink_;
+    }
+    ~QuietDecoderErrors() {
+        stderr = saved_;
+        if (sink_) std::fclose(sink_);
+    }
+    QuietDecoderErrors(const QuietDecoderErrors&) = delete;
+    QuietDecoderErrors& operator=(const QuietDecoderErrors&) = delete;
+
+private:
+    FILE* saved_;
+    FILE* sink_;
+};
+
+// The reader's own allocation limit (256 MB by default) would refuse pictures that the canvas takes; it
+// follows the canvas's limit instead (2^28 pixels of four bytes).
+void AllowCanvasSizedPictures() {
+    static std::once_flag once;
+    std::call_once(once, [] { QImageReader::setAllocationLimit(static_cast<int>(kCanvasMaxPixels * 4 >> 20)); });
+}
+
 }  // namespace
 
 QImage& DrawingSurface(RavelinCanvas* canvas) {
@@ -56,11 +86,13 @@ RavelinCanvas* CanvasLoad(const char* path, int* hasAlpha) {
     if (hasAlpha) *hasAlpha = 0;
     if (!path || !*path || !EnsureGuiApplication()) return nullptr;
     // The watermark chooser offers these three; anything else is refused by its content, whatever its name.
+    AllowCanvasSizedPictures();
+    const QuietDecoderErrors quiet;
     QImageReader reader(QString::fromUtf8(path));
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format().toLower();
     if (format != "png" && format != "bmp" && format != "jpeg" && format != "jpg") return nullptr;
-    // The reader's own allocation limit (256 MB by default) turns away pictures that claim absurd sizes.
+    // Pictures that claim more than a canvas holds are refused before anything is allocated for them.
     const QSize size = reader.size();
     if (size.isValid() && !FitsLimits(size.width(), size.height())) return nullptr;
     QImage image = reader.read();

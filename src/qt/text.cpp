@@ -20,8 +20,9 @@ constexpr int kMaxPixelSize = 65535;
 
 // Points at 96 dots per inch, rounded as the point-to-pixel conversion of the font chooser does, so that a
 // size means the same pixels whatever screen (or none) the process runs on.
-int PixelSizeOf(int points) {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+// Computed wide, so that a huge size is refused rather than wrapped into a small one.
+long long PixelSizeOf(int points) {
+    return std::llround(points * 96.0 / 72.0);
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ RavelinFont* FontLoad(const RavelinFontRequest* request) {
 
     QFont font;
     font.setFamily(QString::fromUtf8(request->family));
-    font.setPixelSize(PixelSizeOf(request->pointSize));
+    font.setPixelSize(static_cast<int>(PixelSizeOf(request->pointSize)));
     font.setBold(request->bold != 0);
     font.setItalic(request->italic != 0);
     font.setUnderline(request->underline != 0);

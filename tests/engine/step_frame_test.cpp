@@ -142,3 +142,44 @@ TEST(FrameStep, DirectHandOverEqualsThePngRoute) {
 }  // namespace
 
 }  // namespace ravelin
+
+namespace ravelin {
+
+namespace {
+
+using namespace step_test;
+
+// The frame is composited tile by tile where its bands can lie; the pixels are those of the whole-picture
+// overlay composited at once, whatever the tiles' size and wherever the bands meet.
+TEST(FrameStep, TilesGiveThePixelsOfTheWholeOverlay) {
+    struct Bands {
+        int left, right, top, bottom, opacity;
+    };
+    for (const Bands& b : {Bands{17, 5, 9, 23, 128}, Bands{10, 10, 10, 10, 255}, Bands{0, 30, 0, 7, 200},
+                           Bands{70, 70, 3, 3, 255}, Bands{5, 5, 60, 60, 90}, Bands{-20, 8, 8, -20, 255},
+                           Bands{1, 1, 1, 1, 1}, Bands{150, 150, 150, 150, 255}}) {
+        const StepRun run = FrameRun(b.left, b.right, b.top, b.bottom, b.opacity);
+        const Bitmap picture = Pattern24(121, 91);
+        const Bitmap whole = CompositeOverlay(Clone(picture), DrawFrameOverlay(run.settings, 121, 91).ToBitmap());
+        ASSERT_TRUE(whole);
+        for (const long long tilePixels : {1LL << 20, 1000LL, 97LL, 7LL}) {
+            EXPECT_TRUE(SamePixels(ApplyFrame(Clone(picture), run.settings, 121, 91, tilePixels), whole))
+                << b.left << "/" << b.right << "/" << b.top << "/" << b.bottom << " in tiles of " << tilePixels;
+        }
+    }
+}
+
+// The tiles cover the bands' strips only, each within the tile budget, and none overlaps another.
+TEST(FrameStep, TilesCoverOnlyTheBandsStrips) {
+    const StepRun run = FrameRun(3, 4, 5, 6);
+    long long covered = 0;
+    for (const PixelRect& tile : FrameTiles(run.settings, 1000, 800, 500)) {
+        EXPECT_LE(tile.width * tile.height, 500);
+        covered += tile.width * tile.height;
+    }
+    EXPECT_EQ(covered, 1000 * 800 - (1000 - 7) * (800 - 11));
+}
+
+}  // namespace
+
+}  // namespace ravelin

@@ -398,9 +398,18 @@ TEST_F(TextWatermarkTest, NoFontOrNothingToDrawLeavesThePictureUnmarked) {
     EXPECT_TRUE(SamePixels(WatermarkStep(Clone(grey), run.context(40, 30, nullptr)), expected));
     run.settings.wmText = "";  // nothing to measure and no padding: an empty raster
     EXPECT_TRUE(SamePixels(WatermarkStep(Clone(grey), run.context(40, 30, font.get())), expected));
+    // A leading beyond any canvas no longer drops the mark: only the part cut to fit is drawn, which holds
+    // the first line alone, as with any leading that puts the second line off the picture.
     run.settings.wmText = "Lines%eol%far apart";
-    run.settings.wmFontLeading = 2000000000;
-    EXPECT_TRUE(SamePixels(WatermarkStep(std::move(grey), run.context(40, 30, font.get())), expected));
+    run.settings.wmFontLeading = 100;
+    const Bitmap firstLineOnly = WatermarkStep(Clone(grey), run.context(40, 30, font.get()));
+    EXPECT_FALSE(SamePixels(firstLineOnly, expected));
+    for (const int leading : {2000000000, 2147483647, -2147483647}) {
+        run.settings.wmFontLeading = leading;
+        const Bitmap result = WatermarkStep(Clone(grey), run.context(40, 30, font.get()));
+        if (leading > 0) EXPECT_TRUE(SamePixels(result, firstLineOnly)) << leading;
+        else EXPECT_TRUE(result) << leading;
+    }
 }
 
 // The raster goes to FreeImage straight from its pixels; an in-memory PNG gives the very same picture.
@@ -426,6 +435,105 @@ TEST_F(TextWatermarkTest, DirectHandOverEqualsThePngRoute) {
     const Bitmap b = PlaceWatermark(Clone(picture), std::move(viaPng), placement, run.settings, 160, 120);
     EXPECT_FALSE(SamePixels(a, picture));
     EXPECT_TRUE(SamePixels(a, b));
+}
+
+}  // namespace
+
+}  // namespace ravelin
+
+namespace ravelin {
+
+namespace {
+
+using namespace step_test;
+
+// A mark with every alpha: its pixels vary in colour and in transparency.
+Bitmap VariedMark(unsigned width, unsigned height) {
+    Bitmap mark(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 32));
+    for (unsigned y = 0; y < height; ++y) {
+        for (unsigned x = 0; x < width; ++x) {
+            RGBQUAD quad{static_cast<BYTE>(x * 9), static_cast<BYTE>(y * 5), static_cast<BYTE>(x + y),
+                         static_cast<BYTE>((x * 31 + y * 17) % 256)};
+            FreeImage_SetPixelColor(mark.get(), x, y, &quad);
+        }
+    }
+    return mark;
+}
+
+// Only the mark's rectangle is composited; the pixels are those of a picture-sized layer composited whole,
+// as the mark is pasted at 255 onto that blank layer.
+TEST(PlaceWatermark, MarkRectangleGivesThePixelsOfThePictureSizedLayer) {
+    struct Case {
+        int anchor;
+        std::int32_t x, y;
+        unsigned markWidth, markHeight;
+        long long spotX, spotY;  // where the mark lands on a 160 x 120 picture
+    };
+    for (const Case& c : {Case{0, 10, 6, 30, 20, 10, 6}, Case{8, 10, 10, 41, 23, 109, 87},
+                          Case{4, 0, 0, 160, 120, 0, 0}, Case{0, 0, 0, 1, 1, 0, 0}, Case{2, 3, 0, 50, 120, 107, 0}}) {
+        const Bitmap picture = Pattern24(160, 120);
+        const StepRun run;
+        const Bitmap placed = PlaceWatermark(Clone(picture), VariedMark(c.markWidth, c.markHeight),
+                                             PlacementOf(0, c.anchor, c.x, c.y, false), run.settings, 160, 120);
+
+        const Bitmap mark = VariedMark(c.markWidth, c.markHeight);
+        Bitmap layer(FreeImage_AllocateT(FIT_BITMAP, 160, 120, 32));
+        ASSERT_TRUE(FreeImage_Paste(layer.get(), mark.get(), static_cast<int>(c.spotX), static_cast<int>(c.spotY), 255));
+        const Bitmap whole = CompositeOverlay(Clone(picture), layer);
+        EXPECT_TRUE(SamePixels(placed, whole)) << "anchor " << c.anchor << ", mark " << c.markWidth << " x " << c.markHeight;
+    }
+}
+
+}  // namespace
+
+}  // namespace ravelin
+
+namespace ravelin {
+
+namespace {
+
+using namespace step_test;
+
+// Only the part of the text box that cut to fit keeps is drawn: the same pixels as that part of the whole
+// box, for raster and smooth text, one line or several, any alignment.
+TEST_F(TextWatermarkTest, BoundedDrawingIsTheTopLeftPartOfTheWholeBox) {
+    struct Case {
+        const char* text;
+        bool smooth;
+        int alignment, padding;
+        long long maxWidth, maxHeight;
+    };
+    for (const Case& c : {Case{"Hello", false, 0, 0, 20, 9}, Case{"Hello", true, 0, 3, 25, 100},
+                          Case{"Line one%EOL%second line", false, 2, 2, 30, 20},
+                          Case{"Line one%eol%second line", true, 1, 0, 1000, 15}, Case{"Hi", false, 0, 0, 1, 1}}) {
+        run.settings.wmTextAntialiasing = c.smooth ? 1 : 0;
+        run.settings.wmTextAlignment = static_cast<TextAlignment>(c.alignment);
+        run.settings.wmTextPadding = c.padding;
+        run.settings.wmBackOpacity = 100;
+        const Bitmap whole = RenderTextWatermark(run.settings, *font, c.text).ToBitmap();
+        ASSERT_TRUE(whole);
+        const int width = static_cast<int>(std::min<long long>(whole.width(), c.maxWidth));
+        const int height = static_cast<int>(std::min<long long>(whole.height(), c.maxHeight));
+        const Bitmap part(FreeImage_Copy(whole.get(), 0, 0, width, height));
+        const Bitmap bounded = RenderTextWatermark(run.settings, *font, c.text, c.maxWidth, c.maxHeight).ToBitmap();
+        EXPECT_TRUE(SamePixels(bounded, part)) << c.text << (c.smooth ? " smooth" : " raster");
+    }
+}
+
+// A font far larger than the picture marks it as cutting the whole box would, drawing only what lands on it.
+TEST_F(TextWatermarkTest, HugeFontOnASmallPictureIsCutAsTheWholeBoxWouldBe) {
+    run.settings.wmFontSize = 400;
+    run.settings.wmTextPlacement = PlacementOf(0, 8, 10, 10, false);
+    Load();
+    const Bitmap picture = Pattern24(67, 41);
+    const Bitmap whole = RenderTextWatermark(run.settings, *font, "Hello").ToBitmap();
+    const Bitmap expected =
+        PlaceWatermark(Clone(picture), Bitmap(FreeImage_Clone(whole.get())), run.settings.wmTextPlacement,
+                       run.settings, 67, 41);
+    run.settings.wmText = "Hello";
+    const Bitmap result = WatermarkStep(Clone(picture), run.context(67, 41, font.get()));
+    EXPECT_TRUE(SamePixels(result, expected));
+    EXPECT_FALSE(SamePixels(result, picture));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <grp.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -243,6 +244,45 @@ INSTANTIATE_TEST_SUITE_P(Signals, KilledDuringASave,
                              return std::string(info.param.kind == TemporaryKind::Named ? "Named" : "Unnamed") +
                                     sigabbrev_np(info.param.signal);
                          });
+
+}  // namespace
+
+}  // namespace ravelin
+
+namespace ravelin {
+
+namespace {
+
+// A failed replacement says why: the errno of the step that failed, kept through the clean-up.
+TEST(FileReplaceError, TellsWhyTheReplacementFailed) {
+    TempDir folder;
+    std::filesystem::create_directory(folder.path + "sub");
+    const std::string bytes(200000, 'x');
+    const auto errorOf = [&](const std::string& path) {
+        int error = -1;
+        const bool ok = WriteFileReplacingWith(
+            path, [&](BufferedFileWriter& out) { return out.Put(bytes.data(), bytes.size()); },
+            TemporaryKind::Unnamed, &error);
+        return ok ? 0 : error;
+    };
+    EXPECT_EQ(errorOf(folder.path + "missing/a"), ENOENT);
+    EXPECT_EQ(errorOf(folder.path + "sub"), EISDIR);
+    EXPECT_EQ(errorOf(folder.path + "fine"), 0);
+
+    // A file-size limit fails the writes as a full disk does; the limit is set in a child of its own.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{65536, 65536};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(errorOf(folder.path + "large") == EFBIG ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.path + "large"));
+}
 
 }  // namespace
 

@@ -30,15 +30,33 @@ TEST(Text, Utf8DecodingRefusesMalformedSequences) {
 }
 
 TEST(Numbers, OptionIntegersReadDecimalHexadecimalAndBinary) {
-    const std::vector<std::pair<std::string, std::int32_t>> cases = {
+    const std::vector<std::pair<std::string, std::int64_t>> cases = {
         {"95", 95}, {" \t95", 95}, {"$5A", 90}, {"%101", 5}, {"-20", -20}, {"+7", 7}, {"95=1", 95},
-        {"abc", 0}, {"", 0}, {"4294967297", 1}};
+        {"abc", 0}, {"", 0}, {"4294967297", 0}, {"2147483647", 2147483647}, {"-2147483648", -2147483648LL},
+        {"2147483648", 0}, {"$FFFFFFFF", 0}, {"$7FFFFFFF", 2147483647}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseOptionInteger(text), value) << text;
     EXPECT_FLOAT_EQ(ParseLeadingFloat("1,5"), 1.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("2.5e1x"), 25.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("nan"), 0.0f);
     EXPECT_FLOAT_EQ(ParseLeadingFloat("."), 0.0f);
     EXPECT_EQ(ParseLeadingInteger("99999999999999999999999"), ParseLeadingInteger("999999999999999999999999"));
+}
+
+// A number beyond the width it is read for is no number: never a wrapped value.
+TEST(Numbers, OptionIntegersThatDoNotFitTheirWidthReadAsZero) {
+    struct Case {
+        const char* text;
+        int bits;
+        std::int64_t value;
+    };
+    for (const Case& c : {Case{"127", 8, 127}, Case{"128", 8, 0}, Case{"-128", 8, -128}, Case{"-129", 8, 0},
+                          Case{"$7F", 8, 127}, Case{"%100000000", 8, 0}, Case{"4294967391", 32, 0},
+                          Case{"99999999999", 32, 0}, Case{"99999999999", 64, 99999999999},
+                          Case{"9223372036854775807", 64, INT64_MAX}, Case{"9223372036854775808", 64, 0},
+                          Case{"-9223372036854775808", 64, INT64_MIN}, Case{"$10000000000000000", 64, 0},
+                          Case{"00000000000000000000000042", 8, 42}}) {
+        EXPECT_EQ(ParseOptionInteger(c.text, c.bits), c.value) << c.text << " in " << c.bits << " bits";
+    }
 }
 
 TEST(Paths, NamePartsFollowTheLastSlashAndDot) {

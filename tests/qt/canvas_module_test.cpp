@@ -99,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FontCase{"No Such Face 9f3a", 14, true, nullptr},  // fontconfig offers its default face
                       FontCase{"", 14, false, nullptr}, FontCase{"Arial", 0, false, nullptr},
                       FontCase{"Arial", -12, false, nullptr}, FontCase{"Arial", 49151, true, nullptr},
-                      FontCase{"Arial", 49152, false, nullptr}));
+                      FontCase{"Arial", 49152, false, nullptr}, FontCase{"Arial", 2147483647, false, nullptr},
+                      FontCase{"Arial", 1610612736, false, nullptr}));  // sizes whose pixels overflow an int
 
 TEST(Font, StyleAndEffectsChangeTheText) {
     Settings settings;
@@ -157,6 +158,50 @@ TEST(Threads, FontAndCanvasMoveBetweenThreadsOneAtATime) {
                                FreeImage_GetBits(onWorker.get()) + FreeImage_GetPitch(onWorker.get()) * onWorker.height(),
                                FreeImage_GetBits(other->get())));
     }
+}
+
+}  // namespace
+
+}  // namespace ravelin
+
+namespace ravelin {
+
+namespace {
+
+// A PNG of one colour, written with zlib as FreeImage carries it.
+std::string WritePng(const std::string& path, unsigned width, unsigned height, const std::string& tail = {}) {
+    Bitmap picture(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 24));
+    RGBQUAD red{0, 0, 255, 0};
+    FreeImage_FillBackground(picture.get(), &red, 0);
+    EXPECT_TRUE(FreeImage_Save(FIF_PNG, picture.get(), path.c_str(), PNG_Z_BEST_SPEED));
+    if (!tail.empty()) {
+        // Damages the pixel stream: everything after the header chunk's end is replaced.
+        std::FILE* file = std::fopen(path.c_str(), "r+b");
+        std::fseek(file, 60, SEEK_SET);
+        std::fwrite(tail.data(), 1, tail.size(), file);
+        std::fclose(file);
+    }
+    return path;
+}
+
+// Watermark pictures are decoded up to the canvas's own limits, beyond the reader's default of 256 MB.
+TEST(CanvasLoad, DecodesPicturesUpToTheCanvasLimits) {
+    const std::string folder = ::testing::TempDir();
+    const Canvas large = Canvas::Load(WritePng(folder + "large.png", 6000, 6000));
+    ASSERT_TRUE(large);
+    EXPECT_EQ(large.width(), 6000);
+    EXPECT_EQ(large.height(), 6000);
+    std::remove((folder + "large.png").c_str());
+}
+
+// A damaged PNG is refused quietly: libpng's own error printer never reaches standard error.
+TEST(CanvasLoad, DamagedPngIsRefusedWithoutAWordOnStandardError) {
+    const std::string path = WritePng(::testing::TempDir() + "damaged.png", 64, 64, std::string(64, '\x5A'));
+    ::testing::internal::CaptureStderr();
+    const Canvas damaged = Canvas::Load(path);
+    const std::string printed = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(printed, "");
+    std::remove(path.c_str());
 }
 
 }  // namespace

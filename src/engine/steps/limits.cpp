@@ -6,6 +6,8 @@
 namespace ravelin {
 
 bool RotationFitsLimits(long long width, long long height, double degrees) {
+    // A quarter or half turn only moves the pixels: whatever picture exists can be turned so.
+    if (degrees == 90 || degrees == 180 || degrees == 270) return width > 0 && height > 0;
     const double radians = degrees * std::numbers::pi / 180.0;
     const double c = std::fabs(std::cos(radians)), s = std::fabs(std::sin(radians));
     // The bounding box of the turned picture, with the pixel or two that the rotation's rounding may add.

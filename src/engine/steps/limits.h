@@ -17,7 +17,12 @@ inline bool FitsImageLimits(long long width, long long height) {
            width * height <= kMaxImagePixels;
 }
 
+// Why a step refused to make a picture beyond the limits.
+inline constexpr const char* kTooLargeResult =
+    "the picture would be larger than 65535 pixels a side or 268435456 pixels in all";
+
 // Whether turning a width x height picture by `degrees` (the canvas growing to hold it) stays within the limits.
+// Quarter and half turns always do: they make no more pixels than the picture has.
 bool RotationFitsLimits(long long width, long long height, double degrees);
 
 }  // namespace ravelin

@@ -52,7 +52,8 @@ Bitmap ResizeStep(Bitmap bitmap, const StepContext& context) {
     }
     // A side that rounds to nothing fails the file, as rescaling to it would; a size beyond the chain's
     // limits fails it before anything is allocated.
-    if (!FitsImageLimits(newWidth, newHeight)) return {};
+    if (newWidth <= 0 || newHeight <= 0) return Fail(context, "the resized picture would have a side of 0 pixels");
+    if (!FitsImageLimits(newWidth, newHeight)) return Fail(context, kTooLargeResult);
     const FREE_IMAGE_FILTER filter = FilterOf(settings.resizeAlgorithm);
     return Replace(std::move(bitmap), [&](FIBITMAP* dib) {
         return FreeImage_Rescale(dib, static_cast<int>(newWidth), static_cast<int>(newHeight), filter);

@@ -18,7 +18,7 @@ Bitmap RotateStep(Bitmap bitmap, const StepContext& context) {
     const unsigned width = bitmap.width(), height = bitmap.height();
     switch (settings.rotationType) {
         case RotationType::Simple: {
-            if (!RotationFitsLimits(width, height, angle)) return {};
+            if (!RotationFitsLimits(width, height, angle)) return Fail(context, kTooLargeResult);
             const Rgb back = ParseColourText(settings.rotationBackColor);
             const RGBQUAD background{back.blue, back.green, back.red, 0};
             return Replace(std::move(bitmap),

@@ -3,6 +3,8 @@
 #include "engine/steps/overlay.h"
 #include "engine/steps/steps.h"
 
+#include <algorithm>
+
 namespace ravelin {
 
 namespace {
@@ -81,12 +83,12 @@ Bitmap PlaceWatermark(Bitmap picture, Bitmap mark, const WatermarkPlacement& pla
     // Partly outside the picture: FreeImage_Paste refuses, and the picture stays unmarked.
     if (spot.x < 0 || spot.y < 0 || spot.x + markWidth > width || spot.y + markHeight > height) return picture;
 
-    Bitmap layer(FreeImage_AllocateT(FIT_BITMAP, static_cast<int>(width), static_cast<int>(height), mark.bpp()));
-    if (!layer) return picture;
-    if (!FreeImage_Paste(layer.get(), mark.get(), static_cast<int>(spot.x), static_cast<int>(spot.y), 255)) {
-        return picture;
-    }
-    return CompositeOverlay(std::move(picture), layer);
+    // Only the mark's rectangle is composited: the rest of a picture-sized layer would be transparent. The
+    // mark is pasted onto a blank layer of its own size first, as onto that layer (a paste at 255 blends).
+    Bitmap layer(FreeImage_AllocateT(FIT_BITMAP, static_cast<int>(markWidth), static_cast<int>(markHeight), mark.bpp()));
+    if (!layer || !FreeImage_Paste(layer.get(), mark.get(), 0, 0, 255)) return {};
+    if (!CompositeOverlayAt(picture, layer, spot.x, spot.y)) return {};
+    return picture;
 }
 
 Bitmap WatermarkStep(Bitmap bitmap, const StepContext& context) {
@@ -99,8 +101,19 @@ Bitmap WatermarkStep(Bitmap bitmap, const StepContext& context) {
     const WatermarkPlacement* placement = nullptr;
     if (settings.doWatermark == WatermarkType::Text) {
         if (!context.font) return bitmap;
-        mark = RenderTextWatermark(settings, *context.font, ExpandWatermarkText(settings, context.job)).ToBitmap();
         placement = &settings.wmTextPlacement;
+        // Cut to fit keeps the top-left part of an unturned mark, so no more than that part is drawn: the
+        // work follows the picture, not the font size. A turned mark is drawn whole (within the canvas's
+        // limits, refused before anything is allocated beyond them) and cut once turned.
+        long long maxWidth = kCanvasMaxSide, maxHeight = kCanvasMaxSide;
+        if (placement->rotation <= 0 || placement->rotation >= 360) {
+            const FreeArea area = FreeAreaFor(*placement, settings, context.width, context.height);
+            maxWidth = std::min(maxWidth, area.width - placement->xOffset);
+            maxHeight = std::min(maxHeight, area.height - placement->yOffset);
+        }
+        mark = RenderTextWatermark(settings, *context.font, ExpandWatermarkText(settings, context.job), maxWidth,
+                                   maxHeight)
+                   .ToBitmap();
     } else if (settings.doWatermark == WatermarkType::Image) {
         mark = RenderImageWatermark(settings).ToBitmap();
         placement = &settings.wmImagePlacement;

@@ -38,7 +38,8 @@ long long LineLeft(TextAlignment alignment, long long rasterWidth, long long lin
 
 }  // namespace
 
-Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, const std::string& text) {
+Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, const std::string& text,
+                           long long maxWidth, long long maxHeight) {
     const std::vector<std::string> lines = SplitLines(text);
     const bool multiLine = lines.size() > 1;
 
@@ -61,22 +62,27 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
     }
     const long long padding = settings.wmTextPadding;
     const long long rasterWidth = textWidth + 2 * padding, rasterHeight = textHeight + 2 * padding;
+    // The lines are laid out for the whole box; only the part that can be kept is drawn.
+    const long long drawnWidth = std::min(rasterWidth, maxWidth), drawnHeight = std::min(rasterHeight, maxHeight);
 
-    Canvas lettering = Canvas::Create(rasterWidth, rasterHeight);
-    Canvas result = Canvas::Create(rasterWidth, rasterHeight);
+    Canvas lettering = Canvas::Create(drawnWidth, drawnHeight);
+    Canvas result = Canvas::Create(drawnWidth, drawnHeight);
     if (!lettering || !result) return {};
     const std::uint32_t fontColour = ParseColourText(settings.wmFontColor).packed();
     const std::uint32_t backColour = ParseColourText(settings.wmBackColor).packed();
     const TextAlignment alignment = settings.wmTextAlignment;
 
+    // A line wholly outside the drawn part is not drawn, which also keeps every drawn position within int.
+    auto outside = [&](long long top) { return top >= drawnHeight || top < -2 * kCanvasMaxSide; };
     auto left = [&](long long lineWidth) {
         return multiLine ? LineLeft(alignment, rasterWidth, lineWidth, padding) : padding;
     };
     if (settings.wmTextAntialiasing) {
-        Canvas back = Canvas::Create(rasterWidth, rasterHeight);
+        Canvas back = Canvas::Create(drawnWidth, drawnHeight);
         if (!back) return {};
         back.Fill(Argb(255, backColour));
         for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (outside(padding + static_cast<long long>(i) * lineStep)) continue;
             const long long lineWidth = std::llround(MeasureText(font, lines[i], true).width);
             lettering.DrawSmoothText(font, lines[i], static_cast<double>(left(lineWidth)),
                                  static_cast<double>(padding + static_cast<long long>(i) * lineStep),
@@ -88,6 +94,7 @@ Canvas RenderTextWatermark(const Settings& settings, const WatermarkFont& font, 
         const std::uint32_t backArgb = Argb(settings.wmBackOpacity, backColour);
         lettering.Fill(backArgb);
         for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (outside(padding + static_cast<long long>(i) * lineStep)) continue;
             const long long lineWidth = std::llround(MeasureText(font, lines[i], false).width);
             lettering.DrawRasterText(font, lines[i], static_cast<int>(left(lineWidth)),
                                  static_cast<int>(padding + static_cast<long long>(i) * lineStep),
