@@ -243,7 +243,6 @@ void MainWindow::BuildBody() {
     notice_ = new QLabel(kProductNotice, body);
     notice_->setObjectName(ControlName(MainControl::Notice));
     notice_->setAccessibleName(notice_->text());
-    notice_->setEnabled(false);
 }
 
 void MainWindow::RegisterShortcuts() {
