@@ -50,7 +50,8 @@ int RunApplication(int argc, char** argv) {
             break;
         case ConsoleOutcome::ScreenshotMode:
             start.mode = WindowMode::Screenshot;
-            if (arguments.size() > 1) start.screenshotFolder = arguments[1];
+            // The folder is read like any value: trimmed, and after "=" in a "--" argument.
+            start.screenshotFolder = Arguments(arguments).Value(1);
             break;
         case ConsoleOutcome::UninstallDialog: start.mode = WindowMode::Uninstall; break;
     }

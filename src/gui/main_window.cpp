@@ -387,6 +387,15 @@ void MainWindow::RunCommand(Command command) {
     }
 }
 
+void MainWindow::ShowSample(const QString& inputPath, const QString& outputFolder) {
+    inputField_->setText(inputPath);
+    outputFolderList_->addItem(images_.MenuIcon("FavFolder"), outputFolder);
+    outputFolderList_->setCurrentIndex(outputFolderList_->count() - 1);
+    outputFormatList_->setFocus();
+    outputFolderList_->setFocus();
+    convertButton_->setFocus();
+}
+
 void MainWindow::SetStatus(const QString& text) {
     statusBar()->showMessage(text);
 }

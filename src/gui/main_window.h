@@ -39,6 +39,9 @@ public:
     bool AddFile(const std::string& path);
     void FillOutputFolderList();
     void SetStatus(const QString& text);
+    // Shows sample names for the product screenshots: the input field's text and a recent-folder item,
+    // without touching the job; the focus then walks format list, folder list, Convert button.
+    void ShowSample(const QString& inputPath, const QString& outputFolder);
 
     QString InputText() const;
     QString OutputFolderText() const;

@@ -3,6 +3,8 @@
 #include "gui/image_sets.h"
 #include "gui/main_window.h"
 #include "gui/modal.h"
+#include "gui/screenshot_mode.h"
+#include "gui/uninstall_dialog.h"
 #include "platform/app_data.h"
 #include "platform/product.h"
 #include "settings/config_file.h"
@@ -10,7 +12,9 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
 #include <ctime>
+#include <string>
 
 namespace ravelin {
 
@@ -18,6 +22,16 @@ int RunWindow(const WindowStart& start) {
     if (!start.settings || !start.job) return 0;
     Settings& settings = *start.settings;
     ConversionJob& job = *start.job;
+    // A screenshot folder that does not exist ends the run before anything is built.
+    std::string screenshotFolder;
+    if (start.mode == WindowMode::Screenshot) {
+        screenshotFolder = ScreenshotFolder(start.screenshotFolder, job.programFolder);
+        if (screenshotFolder.empty()) {
+            std::fprintf(stderr, "ravelin: no folder %s for the screenshots\n",
+                         (start.screenshotFolder.empty() ? job.programFolder : start.screenshotFolder).c_str());
+            return 0;
+        }
+    }
 
     // argc and argv outlive the application object, as Qt requires.
     static int argc = 1;
@@ -27,6 +41,16 @@ int RunWindow(const WindowStart& start) {
     QApplication::setApplicationName(kProgramShortName);
     QApplication::setApplicationDisplayName(QString::fromStdString(TitleString()));
     QApplication::setDesktopFileName(kProgramShortName);
+
+    // Both one-shot modes run on the command line's settings: no configuration file is read or written.
+    if (start.mode == WindowMode::Screenshot) {
+        RunScreenshotMode(settings, job, screenshotFolder);
+        return 0;
+    }
+    if (start.mode == WindowMode::Uninstall) {
+        RunUninstallDialog();
+        return 0;
+    }
 
     const std::string configPath = PrepareConfigFilePath();
     QSize desktop(0, 0);
