@@ -20,6 +20,10 @@
 #include <mutex>
 #include <thread>
 
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace ravelin {
 
 namespace {

@@ -18,8 +18,12 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
+
+// Failures print Qt texts as text.
+void PrintTo(const QString& text, std::ostream* out);
 
 namespace ravelin {
 
