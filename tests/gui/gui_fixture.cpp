@@ -107,6 +107,8 @@ private:
                 std::fprintf(stderr, "watchdog: %s hung for more than %lld s\n", name_.c_str(),
                              static_cast<long long>(kHungAfter.count()));
                 std::fflush(stderr);
+                std::error_code ignored;
+                if (!Root().empty()) std::filesystem::remove_all(Root(), ignored);
                 std::abort();
             }
         }
