@@ -58,8 +58,7 @@ bool Start::Check() {
         if (settings_.wmImage.empty()) return Refuse(UiText("Msg", "Empty watermark image"), false);
         if (!IsNonEmptyFile(settings_.wmImage)) {
             return Refuse(QString::fromStdString(Format(Text("Msg", "Invalid watermark image"), settings_.wmImage)),
-                          false),
-                   false;
+                          false);
         }
     }
     return true;

@@ -196,10 +196,12 @@ void MainWindow::BuildBody() {
     setCentralWidget(body);
     container_ = new QWidget(body);
     container_->setObjectName(ControlName(MainControl::Container));
+    container_->setAccessibleName("Input and output");
 
     auto label = [this](MainControl control, const char* key, int y) {
         auto* text = new QLabel(UiText("General", key), container_);
         text->setObjectName(ControlName(control));
+        text->setAccessibleName(text->text());
         text->setGeometry(10, y, 350, 20);
         return text;
     };

@@ -101,11 +101,12 @@ QString ProgressWindow::Shortened(const QString& path, int budget) {
 void ProgressWindow::Poll() {
     if (!workerKnown_) return;
     const ProgressRecord progress = batch_.Snapshot();
-    if (progress.finished) {
-        ShowFinished(progress);
-        return;
-    }
-    if (progress.progressIndex <= lastIndex_) return;
+    // A worker that ended between two looks still had its last file shown, so the outcome counts it.
+    if (progress.progressIndex > lastIndex_) ShowFile(progress);
+    if (progress.finished) ShowFinished(progress);
+}
+
+void ProgressWindow::ShowFile(const ProgressRecord& progress) {
     const int index = progress.progressIndex;
     setWindowTitle(UiText("Dialog", "Convert Progress") + " " + ProgressText(index));
     QString path = QString::fromStdString(progress.progressPath);

@@ -36,6 +36,7 @@ protected:
 
 private:
     void Poll();
+    void ShowFile(const ProgressRecord& progress);
     void ShowFinished(const ProgressRecord& progress);
     QString ProgressText(int index) const;
 

@@ -14,11 +14,12 @@
 
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <string>
 
 namespace ravelin {
 
-int RunWindow(const WindowStart& start) {
+int RunWindow(const WindowStart& start, Modal& modal) {
     if (!start.settings || !start.job) return 0;
     Settings& settings = *start.settings;
     ConversionJob& job = *start.job;
@@ -37,7 +38,9 @@ int RunWindow(const WindowStart& start) {
     static int argc = 1;
     static char name[] = "ravelin";
     static char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    // A host that already has the application object (the window's tests) lends it.
+    std::optional<QApplication> application;
+    if (!QApplication::instance()) application.emplace(argc, argv);
     QApplication::setApplicationName(kProgramShortName);
     QApplication::setApplicationDisplayName(QString::fromStdString(TitleString()));
     QApplication::setDesktopFileName(kProgramShortName);
@@ -62,14 +65,18 @@ int RunWindow(const WindowStart& start) {
         LoadConfigFile(configPath, settings, static_cast<Date>(std::time(nullptr)), desktop.width(), desktop.height());
     }
 
-    MainWindow window(settings, job, SystemModal(), BuiltInImages(ToolbarIconSize(settings.uiSize)));
+    MainWindow window(settings, job, modal, BuiltInImages(ToolbarIconSize(settings.uiSize)));
     window.FinishStartUp();
     if (!start.files.empty()) window.AddFile(start.files.front());
-    application.exec();
+    QApplication::exec();
 
     window.CapturePlacement();
     if (!configPath.empty()) SaveConfigFile(configPath, settings);
     return 0;
+}
+
+int RunWindow(const WindowStart& start) {
+    return RunWindow(start, SystemModal());
 }
 
 }  // namespace ravelin

@@ -9,11 +9,13 @@ namespace ravelin {
 
 namespace {
 
-// "%41" becomes "A"; a stray or broken escape, or an escaped NUL, makes the whole entry unusable.
+// "%41" becomes "A"; a stray or broken escape, or a NUL written plainly or escaped, makes the whole entry
+// unusable: a name with a NUL in it would name another file to every system call.
 std::optional<std::string> PercentDecoded(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\0') return std::nullopt;
         if (text[i] != '%') {
             out += text[i];
             continue;
