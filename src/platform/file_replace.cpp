@@ -95,31 +95,29 @@ bool FileReplacement::OpenTemporary(TemporaryKind kind) {
         if (file_) return true;
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return false;
     }
-    errno = EEXIST;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = ShortTemporaryName();
-        // Registered before it exists, so that no moment is left in which a signal would leave it behind
-        // (the random name makes it all but impossible that the name is someone else's).
-        removal_.emplace(folder_.get(), name.c_str());
+    return PlaceUnderShortName([this](const std::string& name) {
         file_ = OpenFileAt(folder_.get(), name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
-        if (file_) {
-            temporaryName_ = name;
-            return true;
-        }
-        const int failure = errno;  // kept for error() whatever the deregistration does to errno
-        removal_.reset();
-        errno = failure;
-        if (failure != EEXIST) return false;
-    }
-    return false;
+        return static_cast<bool>(file_);
+    });
 }
 
 bool FileReplacement::LinkUnnamed() {
     const std::string self = "/proc/self/fd/" + std::to_string(file_.get());
+    return PlaceUnderShortName([&](const std::string& name) {
+        return ::linkat(AT_FDCWD, self.c_str(), folder_.get(), name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+}
+
+// Tries fresh short names until `make` creates one. Each name is registered for removal on a signal before
+// it exists, so that no moment is left in which a signal would leave it behind (the random name makes it
+// all but impossible that the name is someone else's).
+template <typename Make>
+bool FileReplacement::PlaceUnderShortName(Make make) {
+    errno = EEXIST;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name = ShortTemporaryName();
         removal_.emplace(folder_.get(), name.c_str());
-        if (::linkat(AT_FDCWD, self.c_str(), folder_.get(), name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (make(name)) {
             temporaryName_ = name;
             return true;
         }

@@ -45,6 +45,8 @@ public:
 private:
     bool OpenTemporary(TemporaryKind kind);
     bool LinkUnnamed();
+    template <typename Make>
+    bool PlaceUnderShortName(Make make);
     void Abandon();
 
     FileDescriptor folder_;

@@ -32,12 +32,7 @@ IniDocument ParseIni(std::string_view bytes) {
     IniDocument document;
     std::size_t position = 0;
     while (position < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", position);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line = std::string_view(text).substr(position, end - position);
-        position = end;
-        if (position < text.size() && text[position] == '\r') ++position;
-        if (position < text.size() && text[position] == '\n') ++position;
+        std::string_view line = NextLine(text, position);
 
         const auto first = line.find_first_not_of(" \t");
         if (first == std::string_view::npos) continue;

@@ -160,4 +160,14 @@ std::string Latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string_view NextLine(std::string_view text, std::size_t& position) {
+    std::size_t end = text.find_first_of("\r\n", position);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(position, end - position);
+    position = end;
+    if (position < text.size() && text[position] == '\r') ++position;
+    if (position < text.size() && text[position] == '\n') ++position;
+    return line;
+}
+
 }  // namespace ravelin

@@ -24,6 +24,8 @@ std::string_view StripQuotes(std::string_view text);
 std::string ReplaceIgnoreCase(std::string_view text, std::string_view token, std::string_view value);
 
 std::vector<std::string> Split(std::string_view text, char separator);
+// The line that starts at `position` (without its end: CR LF, LF or a lone CR); `position` moves past it.
+std::string_view NextLine(std::string_view text, std::size_t& position);
 
 // The code point of the UTF-8 sequence at `i` and its length in bytes; -1 (length 1) for a byte that starts
 // no valid sequence.

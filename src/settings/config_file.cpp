@@ -106,12 +106,7 @@ public:
         bool searched = false;  // lines before the first section, or in a repeated one, are not searched
         std::size_t position = 0;
         while (position < bytes.size()) {
-            std::size_t end = bytes.find_first_of("\r\n", position);
-            if (end == std::string_view::npos) end = bytes.size();
-            std::string_view line = bytes.substr(position, end - position);
-            position = end;
-            if (position < bytes.size() && bytes[position] == '\r') ++position;
-            if (position < bytes.size() && bytes[position] == '\n') ++position;
+            std::string_view line = NextLine(bytes, position);
 
             // Text stops at a NUL byte, as it would for every C string the value later reaches.
             line = line.substr(0, line.find('\0'));
