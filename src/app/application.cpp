@@ -11,6 +11,7 @@
 #include "settings/settings.h"
 
 #include <csignal>
+#include <filesystem>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -45,7 +46,12 @@ int RunApplication(int argc, char** argv) {
         case ConsoleOutcome::StartWindow:
             // A file opened from a file manager arrives as a bare argument, which the command line skips.
             for (const std::string& argument : arguments) {
-                if (!argument.starts_with('-') && IsNonEmptyFile(argument)) start.files.push_back(argument);
+                // Made absolute: the window's folders and the conversion do not follow the current directory.
+                if (!argument.starts_with('-') && IsNonEmptyFile(argument)) {
+                    std::error_code error;
+                    const auto absolute = std::filesystem::absolute(argument, error);
+                    start.files.push_back(error ? argument : absolute.lexically_normal().string());
+                }
             }
             break;
         case ConsoleOutcome::ScreenshotMode:
