@@ -28,6 +28,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace ravelin {
 
 namespace {
@@ -94,16 +96,18 @@ MainWindow::MainWindow(Settings& settings, ConversionJob& job, Modal& modal, Ima
     RegisterShortcuts();
 
     resize(std::max(settings_.windowWidth, kMinimumWidth), kFixedHeight);
-    // A position off every screen (another monitor set-up, a damaged file) comes back onto the primary one.
+    // A position off every screen (another monitor set-up, a damaged file) comes back onto the primary one;
+    // a window hanging over a screen's edge is moved wholly onto that screen.
     const QRect wanted(settings_.windowX, settings_.windowY, width(), height());
     QScreen* screen = QGuiApplication::screenAt(wanted.center());
-    if (!screen) {
-        if (QScreen* primary = QGuiApplication::primaryScreen()) {
-            const QRect area = primary->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
-    } else {
-        move(settings_.windowX, settings_.windowY);
+    const bool offEveryScreen = !screen;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        QPoint place = offEveryScreen ? area.center() - QPoint(width() / 2, height() / 2) : wanted.topLeft();
+        place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - width())));
+        place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
+        move(place);
     }
 }
 
