@@ -2,8 +2,10 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 SAMPLE_OUT ?= $(BUILD)/sample-out
+# `make install PREFIX=/opt/ravelin DESTDIR=/tmp/stage` installs under $(DESTDIR)$(PREFIX).
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test install uninstall bench fuzz clean
 
 all: build
 
@@ -25,6 +27,18 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes every file the last install listed in its manifest (the link to the program included; the paths
+# carry the DESTDIR they were installed with) and the program's own folder once it is empty.
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "no $(BUILD)/install_manifest.txt: nothing installed from here"; exit 1; }
+	@while IFS= read -r f; do \
+	  if [ -e "$$f" ] || [ -L "$$f" ]; then echo "Removing $$f"; rm -f "$$f"; fi; \
+	done < $(BUILD)/install_manifest.txt
+	@if [ -d "$(DESTDIR)$(PREFIX)/lib/ravelin" ]; then find "$(DESTDIR)$(PREFIX)/lib/ravelin" -depth -type d -empty -delete; fi
 
 bench:
 	@scripts/install-deps

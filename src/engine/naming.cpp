@@ -68,6 +68,10 @@ std::string TokenValue(std::string_view token, const ConversionJob& job) {
 
 }  // namespace
 
+std::span<const std::string_view> NamingTokens() {
+    return kTokens;
+}
+
 std::string ExpandToken(std::string_view text, std::string_view token, const ConversionJob& job) {
     const std::string lowerToken = ToLower(token);
     return ReplaceIgnoreCase(text, lowerToken, TokenValue(lowerToken, job));

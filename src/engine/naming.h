@@ -4,10 +4,14 @@
 #include "engine/job.h"
 #include "settings/settings.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace ravelin {
+
+// Every naming token, in the order of expansion (the manual page lists them from here).
+std::span<const std::string_view> NamingTokens();
 
 // Replaces every occurrence of `token` (one of the naming tokens, any letter case) in `text` by its value.
 std::string ExpandToken(std::string_view text, std::string_view token, const ConversionJob& job);
