@@ -31,12 +31,12 @@ test: build
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
-# Removes every file the last install listed in its manifest (the link to the program included; the paths
-# carry the DESTDIR they were installed with) and the program's own folder once it is empty.
+# Removes every file the last install listed in its manifest (the link to the program included) under the
+# same DESTDIR (CMake ends the manifest without a newline), and the program's own folder once it is empty.
 uninstall:
 	@test -f $(BUILD)/install_manifest.txt || { echo "no $(BUILD)/install_manifest.txt: nothing installed from here"; exit 1; }
-	@while IFS= read -r f; do \
-	  if [ -e "$$f" ] || [ -L "$$f" ]; then echo "Removing $$f"; rm -f "$$f"; fi; \
+	@while IFS= read -r f || [ -n "$$f" ]; do \
+	  if [ -e "$(DESTDIR)$$f" ] || [ -L "$(DESTDIR)$$f" ]; then echo "Removing $(DESTDIR)$$f"; rm -f "$(DESTDIR)$$f"; fi; \
 	done < $(BUILD)/install_manifest.txt
 	@if [ -d "$(DESTDIR)$(PREFIX)/lib/ravelin" ]; then find "$(DESTDIR)$(PREFIX)/lib/ravelin" -depth -type d -empty -delete; fi
 
