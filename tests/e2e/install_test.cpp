@@ -68,6 +68,33 @@ TEST_F(InstallTest, TheLinkRunsTheProgramWhichFindsItsModules) {
     EXPECT_TRUE(fs::is_regular_file(out.path + "sample.jpg")) << convert.output << convert.errors;
 }
 
+// The installed desktop files pass their validators, where those are installed, and the manual page renders.
+TEST_F(InstallTest, TheDesktopFilesValidateAndTheManualPageRenders) {
+    ASSERT_EQ(installRun->exitCode, 0) << installRun->output << installRun->errors;
+    if (fs::exists("/usr/bin/man")) {
+        const ProgramRun page = RunProgram("/usr/bin/man", {"-l", At("share/man/man1/ravelin.1")},
+                                           RunOptions{.environment = {{"MANPAGER", "cat"}, {"MANWIDTH", "80"}}});
+        EXPECT_EQ(page.exitCode, 0) << page.errors;
+        for (const char* heading : {"SYNOPSIS", "OPTIONS", "PROFILE FILES", "OUTPUT NAMES", "FILES", "ENVIRONMENT",
+                                    "EXIT STATUS", "EXAMPLES", "--jpg-quality"}) {
+            EXPECT_NE(page.output.find(heading), std::string::npos) << heading;
+        }
+    }
+    if (fs::exists("/usr/bin/desktop-file-validate")) {
+        const ProgramRun desktop =
+            RunProgram("/usr/bin/desktop-file-validate", {At("share/applications/ravelin.desktop")});
+        EXPECT_EQ(desktop.exitCode, 0) << desktop.output << desktop.errors;
+    }
+    if (fs::exists("/usr/bin/appstreamcli")) {
+        // The component is named after its desktop file, which is not a reverse domain name: a warning
+        // of style that is taken as a note here.
+        const ProgramRun metainfo =
+            RunProgram("/usr/bin/appstreamcli", {"validate", "--no-net", "--override=cid-desktopapp-is-not-rdns=info",
+                                                 At("share/metainfo/ravelin.metainfo.xml")});
+        EXPECT_EQ(metainfo.exitCode, 0) << metainfo.output << metainfo.errors;
+    }
+}
+
 }  // namespace
 
 }  // namespace ravelin
