@@ -65,7 +65,7 @@ int RunWindow(const WindowStart& start, Modal& modal) {
         LoadConfigFile(configPath, settings, static_cast<Date>(std::time(nullptr)), desktop.width(), desktop.height());
     }
 
-    MainWindow window(settings, job, modal, BuiltInImages(ToolbarIconSize(settings.uiSize)));
+    MainWindow window(settings, job, modal, StartUpImages(settings, job.programFolder));
     window.FinishStartUp();
     if (!start.files.empty()) window.AddFile(start.files.front());
     QApplication::exec();
