@@ -74,6 +74,34 @@ TEST_F(ThemeArchiveTest, AnEntryClaimingMoreThanTheBoundIsRefusedBeforeReading) 
     EXPECT_EQ(archive->Read("s.png").value_or(""), "s");
 }
 
+// Rewrites the uncompressed size every header of the zip claims for its entries.
+std::string ClaimSize(std::string zip, std::uint32_t size) {
+    const auto put = [&](std::size_t at) {
+        for (int i = 0; i < 4; ++i) zip[at + i] = static_cast<char>((size >> (8 * i)) & 0xFF);
+    };
+    for (std::size_t at = zip.find("PK\x01\x02"); at != std::string::npos; at = zip.find("PK\x01\x02", at + 4)) {
+        put(at + 24);
+    }
+    for (std::size_t at = zip.find("PK\x03\x04"); at != std::string::npos; at = zip.find("PK\x03\x04", at + 4)) {
+        put(at + 22);
+    }
+    return zip;
+}
+
+TEST_F(ThemeArchiveTest, ForgedSizesNeverCostMoreThanTheyClaimOrTheBound) {
+    const std::string body(5000, 'q');
+    const std::string good = ReadWholeFile(Zip("good.zip", {{"a.png", body}}));
+    for (const std::uint32_t claim : {0x7FFFFFFFu, 0xFFFFFFFFu, 10u, 1u}) {
+        ASSERT_TRUE(WriteWholeFile(dir.path + "forged.zip", ClaimSize(good, claim)));
+        const auto archive = ThemeArchive::Open(dir.path + "forged.zip");
+        if (!archive) continue;
+        const auto bytes = archive->Read("a.png");
+        if (claim > kMaxThemeEntryBytes) EXPECT_FALSE(bytes) << claim;
+        if (!bytes) continue;
+        EXPECT_LE(bytes->size(), std::min<std::uint64_t>(claim, kMaxThemeEntryBytes)) << claim;
+    }
+}
+
 TEST_F(ThemeArchiveTest, AFileOverTheArchiveBoundIsNotOpened) {
     const std::string path = dir.path + "huge.zip";
     ASSERT_TRUE(WriteWholeFile(path, "PK"));
