@@ -96,7 +96,9 @@ TEST_F(ThemeArchiveTest, ForgedSizesNeverCostMoreThanTheyClaimOrTheBound) {
         const auto archive = ThemeArchive::Open(dir.path + "forged.zip");
         if (!archive) continue;
         const auto bytes = archive->Read("a.png");
-        if (claim > kMaxThemeEntryBytes) EXPECT_FALSE(bytes) << claim;
+        if (claim > kMaxThemeEntryBytes) {
+            EXPECT_FALSE(bytes) << claim;
+        }
         if (!bytes) continue;
         EXPECT_LE(bytes->size(), std::min<std::uint64_t>(claim, kMaxThemeEntryBytes)) << claim;
     }
