@@ -125,5 +125,32 @@ TEST_F(ThemeListTest, StartUpAppliesTheShippedThemeAndKeepsSettingsName) {
     }
 }
 
+// The second theme of the repository, zipped into a program folder of the test's own, is what the window
+// starts with; a theme that is gone gives way to it and the settings take its name.
+TEST_F(ThemeListTest, StartUpShowsTheConfiguredThemeOrFallsBackToAnInstalledOne) {
+    const std::string source = std::string(RAVELIN_SOURCE_DIR) + "/data/themes/flat/";
+    ZipEntries entries;
+    for (const char* name : {"theme.cfg", "convert_button.png", "new_16.png", "new_32.png", "new_24.png"}) {
+        entries.emplace_back(name, ReadWholeFile(source + name));
+    }
+    ASSERT_EQ(::mkdir((dir.path + "gfx").c_str(), 0755), 0);
+    ASSERT_TRUE(WriteZip(dir.path + "gfx/flat.zip", entries));
+    QPixmap flatButton;
+    ASSERT_TRUE(flatButton.loadFromData(QByteArray::fromStdString(ReadWholeFile(source + "convert_button.png"))));
+    const ImageSets builtIn = BuiltInImages(32);
+
+    for (const char* configured : {"flat", "gone"}) {
+        Settings settings;
+        settings.uiTheme = configured;
+        settings.uiSize = 1;
+        const ImageSets sets = StartUpImages(settings, dir.path);
+        EXPECT_EQ(settings.uiTheme, "flat");
+        EXPECT_EQ(sets.buttons.value("Convert").toImage(), flatButton.toImage()) << configured;
+        EXPECT_EQ(sets.toolbarIcons.value("New").width(), 24);
+        EXPECT_NE(sets.toolbarIcons.value("New").toImage(), builtIn.toolbarIcons.value("New").toImage());
+        EXPECT_EQ(sets.menuIcons.value("Exit").toImage(), builtIn.menuIcons.value("Exit").toImage());
+    }
+}
+
 }  // namespace
 }  // namespace ravelin
