@@ -1,5 +1,9 @@
 #include "gui/image_sets.h"
 
+#include "settings/settings.h"
+#include "themes/theme_list.h"
+
+#include <QByteArray>
 #include <QFile>
 
 namespace ravelin {
@@ -29,6 +33,33 @@ ImageSets BuiltInImages(int toolbarSize) {
         sets.toolbarIcons.insert(name, QFile::exists(sized) ? QPixmap(sized) : menu);
     }
     sets.banner = QPixmap(":/builtin/banner.png");
+    return sets;
+}
+
+namespace {
+
+void PutPictures(QHash<QString, QPixmap>& into, const std::map<std::string, std::string>& pictures) {
+    for (const auto& [key, bytes] : pictures) {
+        QPixmap picture;
+        picture.loadFromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "PNG");
+        into.insert(QString::fromStdString(key), picture);
+    }
+}
+
+}  // namespace
+
+void ApplyThemeImages(ImageSets& sets, const ThemeImages& images) {
+    PutPictures(sets.buttons, images.buttons);
+    PutPictures(sets.menuIcons, images.menuIcons);
+    PutPictures(sets.toolbarIcons, images.toolbarIcons);
+}
+
+ImageSets StartUpImages(Settings& settings, const std::string& programFolder) {
+    const int toolbarSize = ToolbarIconSize(settings.uiSize);
+    ImageSets sets = BuiltInImages(toolbarSize);
+    const std::string gfx = programFolder + "gfx/";
+    const ThemeList themes = ScanThemes(gfx);
+    ApplyThemeImages(sets, LoadThemeImages(gfx, themes, settings.uiTheme, toolbarSize, ThemeSetChoice{}));
     return sets;
 }
 

@@ -7,16 +7,11 @@
 #include <QPixmap>
 #include <QString>
 
-#include <array>
-#include <string_view>
+#include "themes/theme_images.h"
+
+#include <string>
 
 namespace ravelin {
-
-inline constexpr std::array<std::string_view, 3> kButtonKeys = {"Convert", "InFiles", "InFolder"};
-inline constexpr std::array<std::string_view, 22> kIconKeys = {
-    "New",    "Add",      "InFiles", "InFolder", "OutFolder",   "OutFormat",       "FavFolder", "ImportFiles",
-    "ExportFiles", "Exit", "Copy",   "Delete",   "SelectAll",   "Convert",         "Error",     "Preferences",
-    "CustomConverter", "Help", "Email", "Web",   "Updates",     "About"};
 
 // Interface/UI Size as pixels: 0 → 16, 1 → 24, 2 → 32, 3 → 48, 4 → 64, anything else 16.
 int ToolbarIconSize(int uiSize);
@@ -35,5 +30,14 @@ struct ImageSets {
 // The built-in pictures. The toolbar set is drawn at `toolbarSize` pixels where the program carries that
 // size, else the 16-pixel menu picture.
 ImageSets BuiltInImages(int toolbarSize);
+
+// Puts the theme's pictures into their slots. An entry that does not decode still replaces its slot, with a
+// null picture, so a broken theme shows as broken rather than half its predecessor.
+void ApplyThemeImages(ImageSets& sets, const ThemeImages& images);
+
+struct Settings;
+// The start-up pictures: the built-in ones, then the current theme of `programFolder`'s gfx folder, all
+// three sets. A theme that is gone is replaced in `settings` by an installed one.
+ImageSets StartUpImages(Settings& settings, const std::string& programFolder);
 
 }  // namespace ravelin

@@ -6,6 +6,7 @@
 #include "gui/screenshot_mode.h"
 #include "gui/uninstall_dialog.h"
 #include "platform/app_data.h"
+#include "platform/paths.h"
 #include "platform/product.h"
 #include "settings/config_file.h"
 
@@ -65,7 +66,7 @@ int RunWindow(const WindowStart& start, Modal& modal) {
         LoadConfigFile(configPath, settings, static_cast<Date>(std::time(nullptr)), desktop.width(), desktop.height());
     }
 
-    MainWindow window(settings, job, modal, BuiltInImages(ToolbarIconSize(settings.uiSize)));
+    MainWindow window(settings, job, modal, StartUpImages(settings, ProgramFolder()));
     window.FinishStartUp();
     if (!start.files.empty()) window.AddFile(start.files.front());
     QApplication::exec();
