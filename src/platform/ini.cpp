@@ -32,28 +32,35 @@ IniDocument ParseIni(std::string_view bytes) {
     IniDocument document;
     std::size_t position = 0;
     while (position < text.size()) {
-        std::string_view line = NextLine(text, position);
+        const std::string_view line = NextLine(text, position);
 
-        const auto first = line.find_first_not_of(" \t");
-        if (first == std::string_view::npos) continue;
-        line.remove_prefix(first);
-        if (line.front() == ';') continue;
-        if (line.front() == '[') {
-            const auto close = line.find(']');
-            document.sections.push_back({std::string(line.substr(1, close == std::string_view::npos
-                                                                            ? std::string_view::npos
-                                                                            : close - 1)),
-                                         {}});
-            continue;
+        const IniLine parsed = ParseIniLine(line);
+        if (parsed.kind == IniLine::Kind::Section) {
+            document.sections.push_back({std::string(parsed.name), {}});
+        } else if (parsed.kind == IniLine::Kind::Entry && !document.sections.empty()) {
+            document.sections.back().entries.push_back({std::string(parsed.name), std::string(parsed.value)});
         }
-        if (document.sections.empty()) continue;
-        const auto equals = line.find('=');
-        IniEntry entry;
-        entry.key = TrimBlanksAndTabs(line.substr(0, equals));
-        if (equals != std::string_view::npos) entry.value = TrimBlanksAndTabs(line.substr(equals + 1));
-        document.sections.back().entries.push_back(std::move(entry));
     }
     return document;
+}
+
+IniLine ParseIniLine(std::string_view line) {
+    IniLine parsed;
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return parsed;
+    line.remove_prefix(first);
+    if (line.front() == ';') return parsed;
+    if (line.front() == '[') {
+        const auto close = line.find(']');
+        parsed.kind = IniLine::Kind::Section;
+        parsed.name = line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        return parsed;
+    }
+    const auto equals = line.find('=');
+    parsed.kind = IniLine::Kind::Entry;
+    parsed.name = TrimBlanksAndTabs(line.substr(0, equals));
+    if (equals != std::string_view::npos) parsed.value = TrimBlanksAndTabs(line.substr(equals + 1));
+    return parsed;
 }
 
 }  // namespace ravelin

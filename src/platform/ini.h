@@ -30,4 +30,13 @@ struct IniDocument {
 
 IniDocument ParseIni(std::string_view bytes);
 
+// One line by the grammar every INI-style reader here shares: blank and ';' lines say nothing, "[name"
+// up to its ']' (or the line's end) opens a section, anything else is "key = value" trimmed of blanks and tabs.
+struct IniLine {
+    enum class Kind { Nothing, Section, Entry } kind = Kind::Nothing;
+    std::string_view name;   // the section's name or the entry's key
+    std::string_view value;  // the entry's value; empty without '='
+};
+IniLine ParseIniLine(std::string_view line);
+
 }  // namespace ravelin

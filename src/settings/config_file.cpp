@@ -2,6 +2,7 @@
 
 #include "platform/file_replace.h"
 #include "platform/file_read.h"
+#include "platform/ini.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
 #include "settings/product_formats.h"
@@ -76,11 +77,6 @@ std::string DecodeValue(std::string_view bytes) {
     return IsValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
 }
 
-std::string_view TrimTrailingBlanksAndTabs(std::string_view text) {
-    const auto last = text.find_last_not_of(" \t");
-    return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
-}
-
 // The names the reader looks for: every field of the table and the keys of older layouts. Nothing else
 // is kept, so a file of countless unknown keys costs no memory.
 const std::unordered_set<std::string>& WantedNames() {
@@ -106,27 +102,19 @@ public:
         bool searched = false;  // lines before the first section, or in a repeated one, are not searched
         std::size_t position = 0;
         while (position < bytes.size()) {
-            std::string_view line = NextLine(bytes, position);
+            const std::string_view line = NextLine(bytes, position);
 
             // Text stops at a NUL byte, as it would for every C string the value later reaches.
-            line = line.substr(0, line.find('\0'));
-            const auto first = line.find_first_not_of(" \t");
-            if (first == std::string_view::npos) continue;
-            line.remove_prefix(first);
-            if (line.front() == ';') continue;
-            if (line.front() == '[') {
-                const auto close = line.find(']');
-                section = AsciiLower(line.substr(1, close == std::string_view::npos ? close : close - 1));
+            const IniLine parsed = ParseIniLine(line.substr(0, line.find('\0')));
+            if (parsed.kind == IniLine::Kind::Section) {
+                section = AsciiLower(parsed.name);
                 searched = seenSections.insert(section).second;
                 continue;
             }
-            if (!searched) continue;
-            const auto equals = line.find('=');
-            const std::string name = section + '\n' + AsciiLower(TrimTrailingBlanksAndTabs(line.substr(0, equals)));
+            if (parsed.kind != IniLine::Kind::Entry || !searched) continue;
+            const std::string name = section + '\n' + AsciiLower(parsed.name);
             if (!WantedNames().contains(name) || values_.contains(name)) continue;
-            const std::string_view value =
-                equals == std::string_view::npos ? std::string_view{} : TrimBlanksAndTabs(line.substr(equals + 1));
-            values_.emplace(name, DecodeValue(value));
+            values_.emplace(name, DecodeValue(parsed.value));
         }
     }
 
